@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Every setting of the program: one row per key of "tvstudio.ini".
+enum class SettingKey {
+    WebsafeMode,     // Prefs/websafeMode, integer, 0
+    Blindness,       // Prefs/Blindness, integer, 0
+    Palette,         // Prefs/Palette, integer, 0
+    RYBMode,         // Prefs/RYBMode, boolean, true
+    WheelStyle,      // Prefs/WheelStyle, integer, 0
+    OnTop,           // Prefs/OnTop, boolean, false
+    RememberScheme,  // Prefs/RememberScheme, boolean, true
+    SInc,            // Prefs/SInc, string holding 0..25, "5"
+    LInc,            // Prefs/LInc, string holding 0..25, "5"
+    FavCaption,      // Prefs/FavCaption, integer, 0
+    FavStyleExp,     // Prefs/FavStyleExp, boolean, false
+    FavDelWarn,      // Prefs/FavDelWarn, boolean, false
+    FavExitWarn,     // Prefs/FavExitWarn, boolean, true
+    MainBaseColor,   // Main/BaseColor, integer (TColor), 26367
+    MainTop,         // Main/Top, integer, centred
+    MainLeft,        // Main/Left, integer, centred
+    MainSelectedTab, // Main/SelectedTab, integer, 0
+    PreviewTop, PreviewLeft,
+    AnalyzerTop, AnalyzerLeft,
+    MixerTop, MixerLeft, MixerSteps,
+    PantoneTop, PantoneLeft, PantoneHeight,
+    PicturistTop, PicturistLeft, PicturistWidth, PicturistHeight,
+    PicturistPaletteLeft, PicturistPaletteTop, PicturistNumColors,
+    Count
+};
+
+enum class SettingType { Integer, Boolean, String };
+
+struct SettingDef {
+    SettingKey key;
+    const char* section;
+    const char* name;
+    SettingType type;
+    // The default as the file would hold it; empty for a position whose
+    // default ("centred") depends on the screen and is given by the caller.
+    const char* defaultText;
+};
+
+// The whole table, in SettingKey order.
+const SettingDef& SettingDefinition(SettingKey key);
+
+// The folder of the settings and session files: $TINTVALE_HOME when set;
+// otherwise the executable's folder when it is writable; otherwise the
+// user's configuration folder for the program.
+QString SettingsFolder();
+QString SettingsFilePath();
+
+// Reads and writes "tvstudio.ini". Nothing is cached: each call opens the
+// file afresh, so a value written anywhere is seen by the next read. A
+// missing file, section or key, or a value that does not parse, yields the
+// default. Booleans are written as 1 and 0 and read as any non-zero integer.
+class SettingsStore {
+public:
+    explicit SettingsStore(QString filePath = SettingsFilePath());
+
+    int readInt(SettingKey key) const;
+    int readInt(SettingKey key, int fallback) const; // for keys without a fixed default
+    bool readBool(SettingKey key) const;
+    QString readString(SettingKey key) const;
+
+    // A write that fails calls the failure handler the first time only; the
+    // caller goes on regardless.
+    bool writeInt(SettingKey key, int value);
+    bool writeBool(SettingKey key, bool value);
+    bool writeString(SettingKey key, const QString& value);
+
+    QString filePath() const { return m_path; }
+
+    using FailureHandler = std::function<void(const QString& message)>;
+    static void setFailureHandler(FailureHandler handler);
+
+private:
+    std::optional<QString> rawValue(SettingKey key) const;
+    bool writeRaw(SettingKey key, const QString& text);
+
+    QString m_path;
+};

@@ -1,0 +1,2 @@
+#include "TfrmStudioMain.h"
+TfrmStudioMain::TfrmStudioMain(QWidget* parent) : QMainWindow(parent) {}
