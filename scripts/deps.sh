@@ -18,3 +18,11 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# The fuzz targets need clang and its libFuzzer runtime.
+if [ "${TV_FUZZ:-0}" = "1" ]; then
+  for p in clang libclang-rt-14-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || {
+      SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+      $SUDO apt-get update -qq; DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "$p"; }
+  done
+fi

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include "TestRegistry.h"
+
 using namespace HSLUtils;
 
 Q_DECLARE_METATYPE(TColor)
@@ -401,5 +403,5 @@ void tst_HSLUtils::drawSwatchAlphaKeepsInterior()
     QVERIFY(qRed(img.pixel(0, 15)) < 255 && qRed(img.pixel(0, 15)) > 150);
 }
 
-QTEST_GUILESS_MAIN(tst_HSLUtils)
+TV_REGISTER_TEST(tst_HSLUtils);
 #include "tst_HSLUtils.moc"
