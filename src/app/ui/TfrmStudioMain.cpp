@@ -1,2 +1,547 @@
 #include "TfrmStudioMain.h"
-TfrmStudioMain::TfrmStudioMain(QWidget* parent) : QMainWindow(parent) {}
+
+#include "BaseEditorsRender.h"
+#include "DisplayColor.h"
+#include "HSLUtils.h"
+#include "StudioIcons.h"
+#include "TPaintBox.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace {
+constexpr int kClientWidth = 594;
+constexpr int kClientHeight = 412;
+constexpr int kTitleX[3] = {8, 168, 430};
+} // namespace
+
+TfrmStudioMain::TfrmStudioMain(QWidget* parent)
+    : TfrmStudioMain(Options{}, parent)
+{
+}
+
+TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
+    : QMainWindow(parent)
+    , m_options(std::move(options))
+    , m_settings(m_options.settingsPath)
+{
+    setObjectName(QStringLiteral("TfrmStudioMain"));
+    setWindowTitle(QStringLiteral("Tintvale Studio"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(m_client);
+
+    buildMenus();
+    buildToolbar();
+    buildBaseColumn();
+    buildCentre();
+    buildStatusBar();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    startUp();
+}
+
+TfrmStudioMain::~TfrmStudioMain() = default;
+
+QAction* TfrmStudioMain::makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut)
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        a->setShortcut(shortcut);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    return a;
+}
+
+QToolButton* TfrmStudioMain::makeToolButton(QWidget* parent, const QString& name, const QString& hint, QAction* action)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    if (action)
+        b->setDefaultAction(action);
+    b->setIcon(StudioIcons::Icon(name));
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+int TfrmStudioMain::ask(const QString& text)
+{
+    if (m_question)
+        return m_question(text);
+    return QMessageBox::question(this, QStringLiteral("Tintvale Studio"), text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+void TfrmStudioMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuMain"));
+    auto menu = [&](QMenu* parentMenu, const QString& name, const QString& caption) {
+        QMenu* m = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        return m;
+    };
+    auto later = [](QAction* a) {
+        // Commands whose windows are not part of this build yet.
+        a->setEnabled(false);
+        return a;
+    };
+
+    QMenu* file = menu(nullptr, QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    file->addAction(later(makeAction(QStringLiteral("mnuFileNew"), QStringLiteral("New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N))));
+    file->addSeparator();
+    file->addAction(later(makeAction(QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O))));
+    file->addAction(later(makeAction(QStringLiteral("mnuFileOpenWeb"), QStringLiteral("Open from Web..."))));
+    file->addSeparator();
+    file->addAction(later(makeAction(QStringLiteral("mnuFileSave"), QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S))));
+    file->addAction(later(makeAction(QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save As..."))));
+    file->addSeparator();
+    file->addAction(later(makeAction(QStringLiteral("mnuFileImport"), QStringLiteral("&Import Wizard..."))));
+    file->addAction(later(makeAction(QStringLiteral("mnuFileExport"), QStringLiteral("&Export Wizard..."))));
+    file->addSeparator();
+    file->addAction(later(makeAction(QStringLiteral("mnuFilePrint"), QStringLiteral("Print..."))));
+    file->addSeparator();
+    QAction* exitAction = makeAction(QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"));
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    file->addAction(exitAction);
+
+    QMenu* edit = menu(nullptr, QStringLiteral("mnuEdit"), QStringLiteral("&Edit"));
+    mnuEditUndo = makeAction(QStringLiteral("mnuEditUndo"), QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = makeAction(QStringLiteral("mnuEditRedo"), QStringLiteral("&Redo"));
+    mnuEditUndo->setEnabled(false);
+    mnuEditRedo->setEnabled(false);
+    edit->addAction(mnuEditUndo);
+    edit->addAction(mnuEditRedo);
+    edit->addSeparator();
+    QMenu* copy = menu(edit, QStringLiteral("mnuEditCopy"), QStringLiteral("&Copy Base Color"));
+    copy->addAction(makeAction(QStringLiteral("mnuEditCopyHex1"), QStringLiteral("RRGGBB")));
+    copy->addAction(makeAction(QStringLiteral("mnuEditCopyHex2"), QStringLiteral("#RRGGBB")));
+    copy->addAction(makeAction(QStringLiteral("mnuEditCopyRGB"), QStringLiteral("RRR,GGG,BBB")));
+    copy->menuAction()->setEnabled(false);
+    edit->addSeparator();
+    edit->addAction(later(makeAction(QStringLiteral("mnuEditOptions"), QStringLiteral("&Preferences..."))));
+
+    QMenu* adjust = menu(nullptr, QStringLiteral("mnuAdjust"), QStringLiteral("&Adjust"));
+    QMenu* websafeMode = menu(adjust, QStringLiteral("mnuAdjustWebsafe"), QStringLiteral("Websafe Mode"));
+    mnuAdjustWebsafeSnapSafe = makeAction(QStringLiteral("mnuAdjustWebsafeSnapSafe"), QStringLiteral("Snap to Websafe palette"));
+    mnuAdjustWebsafeSnapSmart = makeAction(QStringLiteral("mnuAdjustWebsafeSnapSmart"), QStringLiteral("Snap to WebSmart palette"));
+    for (QAction* a : {mnuAdjustWebsafeSnapSafe, mnuAdjustWebsafeSnapSmart}) {
+        a->setCheckable(true);
+        websafeMode->addAction(a);
+    }
+    mnuAdjustWebsafeSnapSafe->setChecked(true);
+    connect(mnuAdjustWebsafeSnapSafe, &QAction::triggered, this, [this] { mnuAdjustWebsafeSnapSmartClick(0); });
+    connect(mnuAdjustWebsafeSnapSmart, &QAction::triggered, this, [this] { mnuAdjustWebsafeSnapSmartClick(1); });
+    adjust->addSeparator();
+    mnuEditWebsafe = makeAction(QStringLiteral("mnuEditWebsafe"), QStringLiteral("Make &Websafe"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(mnuEditWebsafe, &QAction::triggered, this, &TfrmStudioMain::tbWebsafeClick);
+    adjust->addAction(mnuEditWebsafe);
+    QAction* randomize = makeAction(QStringLiteral("mnuEditRandomize"), QStringLiteral("Randomize!"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(randomize, &QAction::triggered, this, &TfrmStudioMain::cmdRandomizeClick);
+    adjust->addAction(randomize);
+
+    QMenu* tools = menu(nullptr, QStringLiteral("mnuTools"), QStringLiteral("&Tools"));
+    tools->addAction(later(makeAction(QStringLiteral("ScreenColorPicker1"), QStringLiteral("Screen Color &Picker"), QKeySequence(Qt::Key_F3))));
+    tools->addSeparator();
+    tools->addAction(later(makeAction(QStringLiteral("mnuToolsPicture"), QStringLiteral("P&icturist..."), QKeySequence(Qt::CTRL | Qt::Key_H))));
+    tools->addAction(later(makeAction(QStringLiteral("ColorMixer1"), QStringLiteral("Color &Mixer"), QKeySequence(Qt::CTRL | Qt::Key_M))));
+    tools->addAction(later(makeAction(QStringLiteral("mnuToolsAnalyzer"), QStringLiteral("Color Scheme &Analyzer"), QKeySequence(Qt::CTRL | Qt::Key_A))));
+    tools->addAction(later(makeAction(QStringLiteral("mnuToolsQuickPreview"), QStringLiteral("Quick&Preview"), QKeySequence(Qt::CTRL | Qt::Key_P))));
+    tools->addSeparator();
+    tools->addAction(later(makeAction(QStringLiteral("mnuToolsPantone"), QStringLiteral("Pantone Lookup"))));
+
+    QMenu* view = menu(nullptr, QStringLiteral("mnuView"), QStringLiteral("&View"));
+    QMenu* blind = menu(view, QStringLiteral("mnuViewBlindness"), QStringLiteral("Color Blindness Simulation"));
+    static const char* const blindNames[9][2] = {
+        {"mnuViewBlindNormal", "Normal Vision"},
+        {"mnuViewBlindProtanopy", "Protanopia (Red-blind)"},
+        {"mnuViewBlindDeuteranopy", "Deuteranopia (Green-blind)"},
+        {"mnuViewBlindTritanopia", "Tritanopia (Blue-blind)"},
+        {"mnuViewBlindProtanomaly", "Protanomaly (Red-reduced)"},
+        {"mnuViewBlindDeuteranomaly", "Deuteranomaly (Green-reduced)"},
+        {"mnuViewBlindTritanomaly", "Tritanomaly (Blue-reduced)"},
+        {"mnuViewBlindTypicalMono", "Typical Monochromatic (Fully colorblind)"},
+        {"mnuViewBlindAtypicalMono", "Atypical Monochromatic"},
+    };
+    for (int i = 0; i < 9; ++i) {
+        QAction* a = makeAction(QLatin1String(blindNames[i][0]), QLatin1String(blindNames[i][1]));
+        a->setCheckable(true);
+        a->setData(i);
+        a->setChecked(i == 0);
+        m_blindItems[i] = a;
+        blind->addAction(a);
+        if (i == 0 || i == 3 || i == 6)
+            blind->addSeparator();
+    }
+    view->addSeparator();
+    QMenu* wheelMode = menu(view, QStringLiteral("mnuViewWheelMode"), QStringLiteral("Color Wheel Mode"));
+    mnuRYB1 = makeAction(QStringLiteral("mnuRYB1"), QStringLiteral("Traditional Color Wheel (RYB)"));
+    mnuRGB1 = makeAction(QStringLiteral("mnuRGB1"), QStringLiteral("Computer Color Wheel (RGB)"));
+    for (QAction* a : {mnuRYB1, mnuRGB1}) {
+        a->setCheckable(true);
+        wheelMode->addAction(a);
+    }
+    mnuRYB1->setChecked(true);
+    QMenu* wheelStyle = menu(view, QStringLiteral("mnuViewWheelStyle"), QStringLiteral("Color Wheel Style"));
+    mnuMPColorWheel1 = makeAction(QStringLiteral("mnuMPColorWheel1"), QStringLiteral("Color Wheel"));
+    mnuMPColorSwatches1 = makeAction(QStringLiteral("mnuMPColorSwatches1"), QStringLiteral("Color Swatches"));
+    for (QAction* a : {mnuMPColorWheel1, mnuMPColorSwatches1}) {
+        a->setCheckable(true);
+        wheelStyle->addAction(a);
+    }
+    mnuMPColorWheel1->setChecked(true);
+    view->addSeparator();
+    QMenu* sort = menu(view, QStringLiteral("mnuViewSort"), QStringLiteral("Sort Favorite Colors..."));
+    sort->addAction(makeAction(QStringLiteral("mnuViewSortColor"), QStringLiteral("by Color")));
+    sort->addAction(makeAction(QStringLiteral("mnuViewSortSaturation"), QStringLiteral("by Saturation")));
+    sort->addAction(makeAction(QStringLiteral("mnuViewSortLightness"), QStringLiteral("by Lightness")));
+    sort->menuAction()->setEnabled(false);
+
+    QMenu* help = menu(nullptr, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    help->addAction(later(makeAction(QStringLiteral("mnuHelpContents"), QStringLiteral("Tintvale Studio Help"), QKeySequence(Qt::Key_F1))));
+    help->addSeparator();
+    help->addAction(later(makeAction(QStringLiteral("mnuHelpUpdates"), QStringLiteral("Check for Updates..."))));
+    help->addAction(later(makeAction(QStringLiteral("mnuHelpWebsite"), QStringLiteral("Tintvale Website"))));
+    help->addAction(later(makeAction(QStringLiteral("mnuHelpGallery"), QStringLiteral("Tintvale Gallery"))));
+    help->addAction(later(makeAction(QStringLiteral("mnuHelpForums"), QStringLiteral("Tintvale Forums"))));
+    help->addSeparator();
+    help->addAction(later(makeAction(QStringLiteral("mnuHelpAbout"), QStringLiteral("About Tintvale Studio"))));
+}
+
+void TfrmStudioMain::buildToolbar()
+{
+    tlbMain = new QToolBar(m_client);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setGeometry(0, 0, 440, 30);
+    tlbMain->setIconSize(QSize(16, 16));
+    tlbMain->setMovable(false);
+    auto add = [this](const QString& name, const QString& hint, bool enabled = true, bool toggle = false) {
+        QToolButton* b = makeToolButton(tlbMain, name, hint);
+        b->setEnabled(enabled);
+        b->setCheckable(toggle);
+        tlbMain->addWidget(b);
+        return b;
+    };
+    add(QStringLiteral("tbNew"), QStringLiteral("New Scheme"), false);
+    add(QStringLiteral("tbOpen"), QStringLiteral("Open Scheme"), false);
+    add(QStringLiteral("tbSave"), QStringLiteral("Save Scheme"), false);
+    tlbMain->addSeparator();
+    QToolButton* copyBase = add(QStringLiteral("tbCopyBase"), QStringLiteral("Copy HEX"), false);
+    copyBase->setPopupMode(QToolButton::MenuButtonPopup);
+    tbBaseWebsafe = add(QStringLiteral("tbBaseWebsafe"), QStringLiteral("Make Websafe"));
+    connect(tbBaseWebsafe, &QToolButton::clicked, this, &TfrmStudioMain::tbWebsafeClick);
+    QToolButton* random = add(QStringLiteral("tbRandomizeBase"), QStringLiteral("Randomize!"));
+    connect(random, &QToolButton::clicked, this, &TfrmStudioMain::cmdRandomizeClick);
+    tlbMain->addSeparator();
+    add(QStringLiteral("tbPicker"), QStringLiteral("Screen Color Picker"), false);
+    add(QStringLiteral("tbPhotoScheme"), QStringLiteral("Picturist"), false, true);
+    add(QStringLiteral("tbColorMixer"), QStringLiteral("Color Mixer"), false, true);
+    add(QStringLiteral("tbAnalyzer"), QStringLiteral("Color Scheme Analyzer"), false, true);
+    add(QStringLiteral("tbQuickPreview"), QStringLiteral("QuickPreview"), false, true);
+    tlbMain->addSeparator();
+    tbOnTop = add(QStringLiteral("tbOnTop"), QStringLiteral("Always On Top"), true, true);
+    connect(tbOnTop, &QToolButton::toggled, this, [this](bool down) {
+        const QPoint pos = this->pos();
+        setWindowFlag(Qt::WindowStaysOnTopHint, down);
+        move(pos);
+        show();
+    });
+
+    // History navigation at the top right.
+    auto* historyLabel = new QLabel(QStringLiteral("History:"), m_client);
+    historyLabel->setObjectName(QStringLiteral("lblHistory"));
+    historyLabel->setGeometry(398, 8, 46, 14);
+    tbBack = makeToolButton(m_client, QStringLiteral("tbBack"), QStringLiteral("Back"));
+    tbBack->setGeometry(444, 4, 22, 22);
+    tbForward = makeToolButton(m_client, QStringLiteral("tbForward"), QStringLiteral("Forward"));
+    tbForward->setGeometry(466, 4, 22, 22);
+    tbBack->setEnabled(false);
+    tbForward->setEnabled(false);
+}
+
+void TfrmStudioMain::buildBaseColumn()
+{
+    pbTopBar = new TPaintBox(QStringLiteral("pbTopBar"), m_client);
+    pbTopBar->setGeometry(0, 30, kClientWidth, 24);
+    pbTopBar->setRenderer([](QPainter& p, const QSize& s) { BaseEditorsRender::RenderTopBar(p, s, kTitleX); });
+
+    pbBase = new TPaintBox(QStringLiteral("pbBase"), m_client);
+    pbBase->setGeometry(8, 62, 149, 50);
+    pbBase->setRenderer([this](QPainter& p, const QSize& s) { BaseEditorsRender::RenderBaseSwatch(p, s, m_workingColor); });
+    connect(pbBase, &TPaintBox::mousePressed, this, &TfrmStudioMain::pbBaseMouseDown);
+    connect(pbBase, &TPaintBox::mouseMoved, this, &TfrmStudioMain::pbBaseMouseMove);
+    connect(pbBase, &TPaintBox::mouseReleased, this, &TfrmStudioMain::pbBaseMouseUp);
+
+    auto* digits3 = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    auto makeBox = [&](const QString& name, int x, int y, const QString& initial) {
+        auto* box = new QLineEdit(initial, m_client);
+        box->setObjectName(name);
+        box->setGeometry(x, y, 28, 18);
+        box->setMaxLength(3);
+        box->setValidator(digits3);
+        box->installEventFilter(this);
+        return box;
+    };
+    auto makeLabel = [&](const QString& text, int x, int y) {
+        auto* l = new QLabel(text, m_client);
+        l->setGeometry(x, y, 12, 15);
+        return l;
+    };
+    static const char* const rgbNames[3][3] = {{"pbR", "txtR", "R"}, {"pbG", "txtG", "G"}, {"pbB", "txtB", "B"}};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 124 + 21 * i;
+        makeLabel(QLatin1String(rgbNames[i][2]), 8, y);
+        auto* bar = new TPaintBox(QLatin1String(rgbNames[i][0]), m_client);
+        bar->setGeometry(19, y, 107, 15);
+        bar->setRenderer([this, i](QPainter& p, const QSize& s) {
+            int marker = m_rgbMarker[i] >= 0 ? m_rgbMarker[i] : BaseEditorsRender::RgbMarkerFor(boxValue(m_rgbBoxes[i]));
+            BaseEditorsRender::RenderRgbBar(p, s, BaseEditorsRender::Channel(i), boxValue(m_rgbBoxes[0]),
+                                            boxValue(m_rgbBoxes[1]), boxValue(m_rgbBoxes[2]), marker);
+        });
+        connect(bar, &TPaintBox::mousePressed, this, [this, i](QMouseEvent* e) { pbRMouseDown(i, e); });
+        connect(bar, &TPaintBox::mouseMoved, this, [this, i](QMouseEvent* e) { pbRMouseMove(i, e); });
+        connect(bar, &TPaintBox::mouseReleased, this, &TfrmStudioMain::pbRMouseUp);
+        m_rgbBars[i] = bar;
+        m_rgbBoxes[i] = makeBox(QLatin1String(rgbNames[i][1]), 131, y - 2, QStringLiteral("255"));
+        connect(m_rgbBoxes[i], &QLineEdit::textChanged, this, [this, i] { txtRChange(m_rgbBoxes[i]); });
+    }
+    static const char* const slNames[2][3] = {{"pbS", "txtS", "S"}, {"pbL", "txtL", "L"}};
+    for (int i = 0; i < 2; ++i) {
+        const int y = 192 + 21 * i;
+        makeLabel(QLatin1String(slNames[i][2]), 8, y);
+        auto* bar = new TPaintBox(QLatin1String(slNames[i][0]), m_client);
+        bar->setGeometry(19, y, 107, 15);
+        bar->setRenderer([this, i](QPainter& p, const QSize& s) {
+            int marker = m_slMarker[i] >= 0 ? m_slMarker[i] : BaseEditorsRender::HslMarkerFor(boxValue(m_slBoxes[i]));
+            BaseEditorsRender::RenderHslBar(p, s, BaseEditorsRender::HslComponent(i), colorFromRgbBoxes(), marker);
+        });
+        connect(bar, &TPaintBox::mousePressed, this, [this, i](QMouseEvent* e) { pbSMouseDown(i, e); });
+        connect(bar, &TPaintBox::mouseMoved, this, [this, i](QMouseEvent* e) { pbSMouseMove(i, e); });
+        connect(bar, &TPaintBox::mouseReleased, this, &TfrmStudioMain::pbRMouseUp);
+        m_slBars[i] = bar;
+        m_slBoxes[i] = makeBox(QLatin1String(slNames[i][1]), 131, y - 2, QStringLiteral("100"));
+        connect(m_slBoxes[i], &QLineEdit::textChanged, this, [this, i] { txtSChange(m_slBoxes[i]); });
+    }
+
+    auto* hash = new QLabel(QStringLiteral("#"), m_client);
+    hash->setObjectName(QStringLiteral("lblHash"));
+    hash->setGeometry(8, 242, 10, 16);
+    txtHex = new QLineEdit(m_client);
+    txtHex->setObjectName(QStringLiteral("txtHex"));
+    txtHex->setGeometry(19, 240, 60, 19);
+    txtHex->setMaxLength(6);
+    txtHex->installEventFilter(this);
+    connect(txtHex, &QLineEdit::textChanged, this, &TfrmStudioMain::txtHexChange);
+
+    imgwebsafe = new QLabel(m_client);
+    imgwebsafe->setObjectName(QStringLiteral("imgwebsafe"));
+    imgwebsafe->setPixmap(StudioIcons::WebsafeMark(true));
+    imgnotwebsafe = new QLabel(m_client);
+    imgnotwebsafe->setObjectName(QStringLiteral("imgnotwebsafe"));
+    imgnotwebsafe->setPixmap(StudioIcons::WebsafeMark(false));
+    imgnotwebsafe->installEventFilter(this);
+    lblWebsafe = new QLabel(m_client);
+    lblWebsafe->setObjectName(QStringLiteral("lblWebsafe"));
+    lblWebsafe->installEventFilter(this);
+    for (QLabel* l : {imgwebsafe, imgnotwebsafe})
+        l->resize(12, 13);
+
+    auto* adjust = new QToolBar(m_client);
+    adjust->setObjectName(QStringLiteral("tlbAdjust"));
+    adjust->setGeometry(19, 290, 110, 26);
+    adjust->setIconSize(QSize(16, 16));
+    struct B { const char* name; const char* hint; void (TfrmStudioMain::*slot)(); };
+    const B buttons[] = {{"tbLighten", "Lighten", &TfrmStudioMain::tbLightenClick},
+                         {"tbDarken", "Darken", &TfrmStudioMain::tbDarkenClick},
+                         {"tbSaturate", "Saturate", &TfrmStudioMain::tbSaturateClick},
+                         {"tbDesaturate", "Desaturate", &TfrmStudioMain::tbDesaturateClick}};
+    for (const B& b : buttons) {
+        QToolButton* tb = makeToolButton(adjust, QLatin1String(b.name), QLatin1String(b.hint));
+        connect(tb, &QToolButton::clicked, this, b.slot);
+        adjust->addWidget(tb);
+    }
+
+    cmdDummy = new QPushButton(QStringLiteral("Dummy"), m_client);
+    cmdDummy->setObjectName(QStringLiteral("cmdDummy"));
+    cmdDummy->setGeometry(0, 1000, 10, 10); // out of sight: it only holds the keyboard focus
+}
+
+void TfrmStudioMain::buildCentre()
+{
+    tabDisplay = new QTabBar(m_client);
+    tabDisplay->setObjectName(QStringLiteral("tabDisplay"));
+    tabDisplay->addTab(QStringLiteral(" Color Wheel "));
+    tabDisplay->addTab(QStringLiteral(" Color Harmonies"));
+    tabDisplay->addTab(QStringLiteral(" Suggested Colors"));
+    tabDisplay->setGeometry(162, 56, 244, 22);
+    tabDisplay->setExpanding(false);
+    tabDisplay->setDrawBase(false);
+    tabDisplay->setUsesScrollButtons(false);
+    tabDisplay->setElideMode(Qt::ElideNone);
+    QFont tabFont = font();
+    tabFont.setPixelSize(10);
+    tabDisplay->setFont(tabFont);
+    tabDisplay->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+
+    picWheel = new QWidget(m_client);
+    picWheel->setObjectName(QStringLiteral("picWheel"));
+    picWheel->setGeometry(162, 80, 262, 262);
+}
+
+void TfrmStudioMain::buildStatusBar()
+{
+    QStatusBar* sb = statusBar();
+    sb->setObjectName(QStringLiteral("sb"));
+    sb->setSizeGripEnabled(false);
+    const int widths[2] = {110, 90};
+    for (int i = 0; i < 2; ++i) {
+        m_statusPanels[i] = new QLabel(sb);
+        m_statusPanels[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i));
+        m_statusPanels[i]->setMinimumWidth(widths[i]);
+        sb->addWidget(m_statusPanels[i]);
+    }
+}
+
+void TfrmStudioMain::startUp()
+{
+    // Websafe or WebSmart wording, from the stored snap mode.
+    int mode = m_settings.readInt(SettingKey::WebsafeMode);
+    if (mode > 1 || mode < 0)
+        mode = 0;
+    m_webSnapMode = mode;
+    mnuAdjustWebsafeSnapSafe->setChecked(mode == 0);
+    mnuAdjustWebsafeSnapSmart->setChecked(mode == 1);
+    applyWebsafeWording();
+
+    int blindness = m_settings.readInt(SettingKey::Blindness);
+    if (blindness < 0 || blindness > 8)
+        blindness = 0;
+    ColorVision::SetCurrentMode(blindness);
+    for (QAction* a : m_blindItems)
+        a->setChecked(a->data().toInt() == blindness);
+
+    const bool ryb = m_settings.readBool(SettingKey::RYBMode);
+    mnuRYB1->setChecked(ryb);
+    mnuRGB1->setChecked(!ryb);
+    const bool wheel = m_settings.readInt(SettingKey::WheelStyle) == 0;
+    mnuMPColorWheel1->setChecked(wheel);
+    mnuMPColorSwatches1->setChecked(!wheel);
+
+    SetBaseColor(ColorFromValue(std::uint32_t(m_settings.readInt(SettingKey::MainBaseColor)) & 0xFFFFFF));
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const QSize own = sizeHint();
+    const int top = m_settings.readInt(SettingKey::MainTop, (screenSize.height() - own.height()) / 2);
+    const int left = m_settings.readInt(SettingKey::MainLeft, (screenSize.width() - own.width()) / 2);
+    move(left, top);
+
+    int tab = m_settings.readInt(SettingKey::MainSelectedTab);
+    if (tab >= 0 && tab < tabDisplay->count())
+        tabDisplay->setCurrentIndex(tab);
+
+    if (m_settings.readBool(SettingKey::OnTop))
+        tbOnTop->setChecked(true);
+
+    m_satStep = m_settings.readString(SettingKey::SInc).trimmed().toInt();
+    m_lightStep = m_settings.readString(SettingKey::LInc).trimmed().toInt();
+
+    updateNavigationEnabling();
+    m_pendingColor = m_workingColor;
+    setWindowTitle(QStringLiteral("Tintvale Studio - [%1]").arg(m_fileName));
+}
+
+void TfrmStudioMain::writeClosingSettings()
+{
+    m_settings.writeInt(SettingKey::MainTop, y());
+    m_settings.writeInt(SettingKey::MainLeft, x());
+    m_settings.writeInt(SettingKey::MainBaseColor, int(ColorValue(m_workingColor)));
+    m_settings.writeInt(SettingKey::MainSelectedTab, tabDisplay->currentIndex());
+    m_settings.writeBool(SettingKey::RYBMode, mnuRYB1->isChecked());
+    m_settings.writeInt(SettingKey::WheelStyle, mnuMPColorWheel1->isChecked() ? 0 : 1);
+    m_settings.writeBool(SettingKey::OnTop, tbOnTop->isChecked());
+    m_settings.writeInt(SettingKey::Blindness, ColorVision::CurrentMode());
+}
+
+void TfrmStudioMain::closeEvent(QCloseEvent* event)
+{
+    if (m_closedWithoutQuestions) {
+        event->accept();
+        return;
+    }
+    if (m_settings.readBool(SettingKey::FavExitWarn) && m_modified) {
+        const int answer = ask(QStringLiteral("Your current color scheme has changed.  Save before exiting?"));
+        if (answer == QMessageBox::Cancel) {
+            event->ignore();
+            return;
+        }
+    }
+    writeClosingSettings();
+    event->accept();
+}
+
+void TfrmStudioMain::closeWithoutQuestions()
+{
+    if (m_closedWithoutQuestions)
+        return;
+    writeClosingSettings();
+    m_closedWithoutQuestions = true;
+    close();
+}
+
+void TfrmStudioMain::receiveHandOver(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return;
+    if (m_modified) {
+        const int answer = ask(QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?"));
+        if (answer == QMessageBox::Cancel)
+            return;
+    }
+    raise();
+    activateWindow();
+}
+
+void TfrmStudioMain::wheelEvent(QWheelEvent* event)
+{
+    // Scrolls the favourites when their scroll bar is enabled.
+    event->accept();
+}
+
+void TfrmStudioMain::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (!m_firstPaintSeen) {
+        m_firstPaintSeen = true;
+        emit firstPainted();
+        if (m_options.quitAfterFirstPaint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
