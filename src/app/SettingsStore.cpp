@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+#include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <array>
@@ -124,19 +125,60 @@ void SettingsStore::setFailureHandler(FailureHandler handler)
     g_failureReported = false;
 }
 
+namespace {
+
+// The file as lines; a missing or unreadable file is no lines.
+QStringList readLines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(f.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// "[Name]" -> Name; anything else is no section header.
+std::optional<QString> sectionOf(const QString& line)
+{
+    const QString t = line.trimmed();
+    if (t.size() >= 2 && t.startsWith(u'[') && t.endsWith(u']'))
+        return t.mid(1, t.size() - 2).trimmed();
+    return std::nullopt;
+}
+
+// Key of a "key=value" line, or nothing.
+std::optional<QString> keyOf(const QString& line)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq <= 0 || line.trimmed().startsWith(u';'))
+        return std::nullopt;
+    return line.left(eq).trimmed();
+}
+
+} // namespace
+
+// Section and key names compare without regard to case, as INI readers do.
 std::optional<QString> SettingsStore::rawValue(SettingKey key) const
 {
-    if (!QFileInfo::exists(m_path))
-        return std::nullopt;
     const SettingDef& def = SettingDefinition(key);
-    QSettings ini(m_path, QSettings::IniFormat);
-    const QVariant v = ini.value(QStringLiteral("%1/%2").arg(QLatin1String(def.section), QLatin1String(def.name)));
-    if (!v.isValid())
-        return std::nullopt;
-    // A value with commas reads back as a list; take it as the text it was.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(u',');
-    return v.toString();
+    const QString section = QLatin1String(def.section), name = QLatin1String(def.name);
+    bool inSection = false;
+    for (const QString& line : readLines(m_path)) {
+        if (const auto sec = sectionOf(line)) {
+            inSection = sec->compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto k = keyOf(line); k && k->compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(line.indexOf(u'=') + 1).trimmed();
+    }
+    return std::nullopt;
 }
 
 int SettingsStore::readInt(SettingKey key) const
@@ -169,10 +211,44 @@ QString SettingsStore::readString(SettingKey key) const
 bool SettingsStore::writeRaw(SettingKey key, const QString& text)
 {
     const SettingDef& def = SettingDefinition(key);
-    QSettings ini(m_path, QSettings::IniFormat);
-    ini.setValue(QStringLiteral("%1/%2").arg(QLatin1String(def.section), QLatin1String(def.name)), text);
-    ini.sync();
-    if (ini.status() == QSettings::NoError)
+    const QString section = QLatin1String(def.section), name = QLatin1String(def.name);
+    QStringList lines = readLines(m_path);
+    const QString entry = name + QLatin1Char('=') + text;
+    qsizetype sectionEnd = -1; // index after the last line of our section
+    bool inSection = false, done = false;
+    for (qsizetype i = 0; i < lines.size() && !done; ++i) {
+        if (const auto sec = sectionOf(lines[i])) {
+            inSection = sec->compare(section, Qt::CaseInsensitive) == 0;
+            if (inSection)
+                sectionEnd = i + 1;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (!lines[i].trimmed().isEmpty())
+            sectionEnd = i + 1;
+        if (const auto k = keyOf(lines[i]); k && k->compare(name, Qt::CaseInsensitive) == 0) {
+            lines[i] = entry;
+            done = true;
+        }
+    }
+    if (!done) {
+        if (sectionEnd >= 0) {
+            lines.insert(sectionEnd, entry);
+        } else {
+            if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+                lines.append(QString());
+            lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+            lines.append(entry);
+        }
+    }
+    QSaveFile f(m_path);
+    bool ok = f.open(QIODevice::WriteOnly);
+    if (ok) {
+        f.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        ok = f.commit();
+    }
+    if (ok)
         return true;
     if (!g_failureReported && failureHandler()) {
         g_failureReported = true;

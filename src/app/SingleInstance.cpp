@@ -5,7 +5,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
-#include <QStandardPaths>
+#include <QHash>
 
 #include <unistd.h>
 
@@ -23,8 +23,14 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultServerName()
 {
-    // One name per user; the socket itself is created readable by its owner only.
-    return QStringLiteral("TintvaleStudio-%1").arg(::getuid());
+    // One name per user; the socket itself is created readable by its owner
+    // only. A copy that keeps its settings elsewhere (TINTVALE_HOME) is a
+    // separate studio and gets a name of its own.
+    QString name = QStringLiteral("TintvaleStudio-%1").arg(::getuid());
+    const QByteArray home = qgetenv("TINTVALE_HOME");
+    if (!home.isEmpty())
+        name += QLatin1Char('-') + QString::number(qHash(home), 16);
+    return name;
 }
 
 bool SingleInstance::handOver(const QString& path, int timeoutMs)

@@ -196,6 +196,7 @@ void TfrmStudioMain::buildMenus()
         a->setData(i);
         a->setChecked(i == 0);
         m_blindItems[i] = a;
+        connect(a, &QAction::triggered, this, [this, a] { mnuViewBlindNormalClick(a); });
         blind->addAction(a);
         if (i == 0 || i == 3 || i == 6)
             blind->addSeparator();
@@ -233,6 +234,22 @@ void TfrmStudioMain::buildMenus()
     help->addAction(later(makeAction(QStringLiteral("mnuHelpForums"), QStringLiteral("Tintvale Forums"))));
     help->addSeparator();
     help->addAction(later(makeAction(QStringLiteral("mnuHelpAbout"), QStringLiteral("About Tintvale Studio"))));
+}
+
+void TfrmStudioMain::mnuViewBlindNormalClick(QAction* item)
+{
+    const int mode = item->data().toInt();
+    ColorVision::SetCurrentMode(mode);
+    for (QAction* a : m_blindItems)
+        a->setChecked(a->data().toInt() == mode);
+    repaintColorViews();
+}
+
+void TfrmStudioMain::repaintColorViews()
+{
+    // Favourites first, then the base column, then the visible derived view.
+    pbBase->renderNow();
+    repaintBars();
 }
 
 void TfrmStudioMain::buildToolbar()
@@ -476,6 +493,8 @@ void TfrmStudioMain::startUp()
     updateNavigationEnabling();
     m_pendingColor = m_workingColor;
     setWindowTitle(QStringLiteral("Tintvale Studio - [%1]").arg(m_fileName));
+    if (auto* saveAs = findChild<QAction*>(QStringLiteral("mnuFileSaveAs")))
+        saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 
 void TfrmStudioMain::writeClosingSettings()

@@ -71,6 +71,8 @@ private:
     void buildCentre();
     void buildStatusBar();
     void startUp();
+    void mnuViewBlindNormalClick(QAction* item);
+    void repaintColorViews();
     void writeClosingSettings();
     QAction* makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& hint, QAction* action = nullptr);
