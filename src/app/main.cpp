@@ -78,7 +78,15 @@ int main(int argc, char* argv[])
     installTerminationHandler(window);
     if (options.quitAfterFirstPaint) {
         QObject::connect(&window, &TfrmStudioMain::firstPainted, [&startClock] {
-            std::fprintf(stderr, "first paint after %lld ms\n", static_cast<long long>(startClock.elapsed()));
+            long rssKb = 0;
+            if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+                long pages = 0, resident = 0;
+                if (std::fscanf(f, "%ld %ld", &pages, &resident) == 2)
+                    rssKb = resident * (::sysconf(_SC_PAGESIZE) / 1024);
+                std::fclose(f);
+            }
+            std::fprintf(stderr, "first paint after %lld ms, resident %ld kB\n",
+                         static_cast<long long>(startClock.elapsed()), rssKb);
         });
     }
     window.show();
