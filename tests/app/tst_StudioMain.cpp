@@ -15,6 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 #include <memory>
 
@@ -45,6 +49,7 @@ private slots:
     void randomizeGivesAColour();
     void closeWritesWorkspaceKeys();
     void closeAsksOnlyWhenModifiedAndWarned();
+    void preferencesApplyReachesTheWindow();
 
 private:
     std::unique_ptr<TfrmStudioMain> makeWindow(bool show = true);
@@ -403,6 +408,29 @@ void tst_StudioMain::closeAsksOnlyWhenModifiedAndWarned()
     w->setQuestionHook([&](const QString&) { ++asked; return int(QMessageBox::Cancel); });
     QVERIFY(w->close()); // nothing changed: no question
     QCOMPARE(asked, 0);
+}
+
+void tst_StudioMain::preferencesApplyReachesTheWindow()
+{
+    auto w = makeWindow();
+    w->SetBaseColor(MakeColor(17, 34, 51));
+    QTimer::singleShot(0, [&] {
+        QDialog* d = w->findChild<QDialog*>(QStringLiteral("TfrmOptions"));
+        QVERIFY(d && d->isVisible());
+        d->findChild<QRadioButton*>(QStringLiteral("radSmart"))->setChecked(true);
+        d->findChild<QLineEdit*>(QStringLiteral("txtLIncrement"))->setText(QStringLiteral("20"));
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    child<QAction>(w.get(), "mnuEditOptions")->trigger();
+    QCOMPARE(w->WebSnapMode(), 1);
+    QCOMPARE(child<QLabel>(w.get(), "lblWebsafe")->text(), QStringLiteral("Base color is WebSmart."));
+    QCOMPARE(child<QAction>(w.get(), "mnuAdjustWebsafeSnapSmart")->isChecked(), true);
+    QCOMPARE(child<QAction>(w.get(), "mnuEditWebsafe")->text(), QStringLiteral("Make &WebSmart"));
+    w->SetBaseColor(HSLToRGB(0.3, 0.5, 0.5));
+    child<QToolButton>(w.get(), "tbDarken")->click();
+    double h, s, l;
+    RGBToHSL(w->WorkingColor(), h, s, l);
+    QCOMPARE(int(std::lrint(l * 100)), 30);
 }
 
 TV_REGISTER_TEST(tst_StudioMain);

@@ -5,6 +5,7 @@
 #include "HSLUtils.h"
 #include "StudioIcons.h"
 #include "TPaintBox.h"
+#include "TfrmOptions.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -61,7 +62,25 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     buildStatusBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    createOptionsWindow();
     startUp();
+}
+
+void TfrmStudioMain::createOptionsWindow()
+{
+    OptionsTarget target;
+    target.applySteps = [this](int lightStep, int satStep) {
+        m_lightStep = lightStep;
+        m_satStep = satStep;
+    };
+    target.applyWebsafeMode = [this](int mode) {
+        m_webSnapMode = mode;
+        mnuAdjustWebsafeSnapSafe->setChecked(mode == 0);
+        mnuAdjustWebsafeSnapSmart->setChecked(mode == 1);
+        applyWebsafeWording();
+        updateWebsafeStatus();
+    };
+    frmOptions = new TfrmOptions(m_settings, std::move(target), this);
 }
 
 TfrmStudioMain::~TfrmStudioMain() = default;
@@ -146,7 +165,9 @@ void TfrmStudioMain::buildMenus()
     copy->addAction(makeAction(QStringLiteral("mnuEditCopyRGB"), QStringLiteral("RRR,GGG,BBB")));
     copy->menuAction()->setEnabled(false);
     edit->addSeparator();
-    edit->addAction(later(makeAction(QStringLiteral("mnuEditOptions"), QStringLiteral("&Preferences..."))));
+    QAction* options = makeAction(QStringLiteral("mnuEditOptions"), QStringLiteral("&Preferences..."));
+    connect(options, &QAction::triggered, this, [this] { frmOptions->exec(); });
+    edit->addAction(options);
 
     QMenu* adjust = menu(nullptr, QStringLiteral("mnuAdjust"), QStringLiteral("&Adjust"));
     QMenu* websafeMode = menu(adjust, QStringLiteral("mnuAdjustWebsafe"), QStringLiteral("Websafe Mode"));

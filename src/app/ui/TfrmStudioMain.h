@@ -17,6 +17,7 @@ class QTabBar;
 class QToolBar;
 class QToolButton;
 class TPaintBox;
+class TfrmOptions;
 
 // The studio's main window: owns the session state (base colour, the derived
 // wheel colours, the picked colour, snap mode) and the base-colour editors,
@@ -71,6 +72,7 @@ private:
     void buildCentre();
     void buildStatusBar();
     void startUp();
+    void createOptionsWindow();
     void mnuViewBlindNormalClick(QAction* item);
     void repaintColorViews();
     void writeClosingSettings();
@@ -138,6 +140,7 @@ private:
 
     // controls
     QWidget* m_client = nullptr;
+    TfrmOptions* frmOptions = nullptr;
     QToolBar* tlbMain = nullptr;
     TPaintBox* pbTopBar = nullptr;
     TPaintBox* pbBase = nullptr;
