@@ -90,5 +90,7 @@ int main(int argc, char* argv[])
         });
     }
     window.show();
+    if (!fileArgument.isEmpty())
+        window.openSchemeFile(fileArgument); // reports a missing or bad file itself
     return app.exec();
 }

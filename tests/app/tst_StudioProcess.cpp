@@ -1,5 +1,6 @@
 // The studio as a real process: the single-instance hand-over between two
 // copies, and the closing sequence on SIGTERM.
+#include "SchemeFile.h"
 #include "SettingsStore.h"
 
 #include "TestRegistry.h"
@@ -35,9 +36,12 @@ void tst_StudioProcess::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_scheme = m_dir->filePath(QStringLiteral("handed.tv"));
-    QFile f(m_scheme);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x");
+    TSchemeData data;
+    TFavColor sky = TFavColor::fromColor(MakeColor(0x33, 0x99, 0xFF), false);
+    sky.Name = QStringLiteral("Handed Sky");
+    data.Favorites << sky;
+    data.BaseColor = MakeColor(0x11, 0x22, 0x33);
+    QCOMPARE(SaveSchemeFile(m_scheme, data), FavoritesError::None);
 }
 
 void tst_StudioProcess::cleanup()
@@ -88,6 +92,12 @@ void tst_StudioProcess::secondCopyWithFileHandsOverAndExits()
     QCOMPARE(first.state(), QProcess::Running);
     first.terminate();
     QVERIFY(first.waitForFinished(15000));
+    // The first copy opened the file: its session now holds the handed favourite.
+    TSchemeData session;
+    QCOMPARE(LoadSessionFile(SessionFilePath(m_dir->path()), session), FavoritesError::None);
+    QCOMPARE(session.Favorites.size(), 1);
+    QCOMPARE(session.Favorites.first().Name, QStringLiteral("Handed Sky"));
+    QCOMPARE(session.BaseColor, MakeColor(0x11, 0x22, 0x33));
 }
 
 void tst_StudioProcess::secondCopyWithoutFileRunsBeside()

@@ -4,7 +4,10 @@
 #include "DisplayColor.h"
 #include "HSLUtils.h"
 #include "StudioIcons.h"
+#include "TColorHistory.h"
+#include "TFavoritesList.h"
 #include "TPaintBox.h"
+#include "TSchemeDocument.h"
 #include "TfrmOptions.h"
 
 #include <QActionGroup>
@@ -49,6 +52,14 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     setFont(font);
+
+    m_favorites = new TFavoritesList(this);
+    m_history = new TColorHistory(this);
+    m_document = new TSchemeDocument(this);
+    connect(m_history, &TColorHistory::applyRequested, this, &TfrmStudioMain::SetBaseColor);
+    connect(m_history, &TColorHistory::navigationChanged, this, &TfrmStudioMain::updateNavigationEnabling);
+    connect(m_document, &TSchemeDocument::captionChanged, this, &TfrmStudioMain::updateCaption);
+    connect(m_favorites, &TFavoritesList::modifiedChanged, this, &TfrmStudioMain::updateCaption);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientArea"));
@@ -134,13 +145,17 @@ void TfrmStudioMain::buildMenus()
     };
 
     QMenu* file = menu(nullptr, QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    file->addAction(later(makeAction(QStringLiteral("mnuFileNew"), QStringLiteral("New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N))));
+    file->addAction((makeAction(QStringLiteral("mnuFileNew"), QStringLiteral("New Scheme"), QKeySequence(Qt::CTRL | Qt::Key_N))));
     file->addSeparator();
-    file->addAction(later(makeAction(QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O))));
+    file->addAction((makeAction(QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O))));
     file->addAction(later(makeAction(QStringLiteral("mnuFileOpenWeb"), QStringLiteral("Open from Web..."))));
     file->addSeparator();
-    file->addAction(later(makeAction(QStringLiteral("mnuFileSave"), QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S))));
-    file->addAction(later(makeAction(QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save As..."))));
+    file->addAction((makeAction(QStringLiteral("mnuFileSave"), QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S))));
+    file->addAction((makeAction(QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save As..."))));
+    connect(findChild<QAction*>(QStringLiteral("mnuFileNew")), &QAction::triggered, this, &TfrmStudioMain::mnuFileNewClick);
+    connect(findChild<QAction*>(QStringLiteral("mnuFileOpen")), &QAction::triggered, this, &TfrmStudioMain::mnuFileOpenClick);
+    connect(findChild<QAction*>(QStringLiteral("mnuFileSave")), &QAction::triggered, this, &TfrmStudioMain::mnuFileSaveClick);
+    connect(findChild<QAction*>(QStringLiteral("mnuFileSaveAs")), &QAction::triggered, this, &TfrmStudioMain::mnuFileSaveAsClick);
     file->addSeparator();
     file->addAction(later(makeAction(QStringLiteral("mnuFileImport"), QStringLiteral("&Import Wizard..."))));
     file->addAction(later(makeAction(QStringLiteral("mnuFileExport"), QStringLiteral("&Export Wizard..."))));
@@ -156,6 +171,8 @@ void TfrmStudioMain::buildMenus()
     mnuEditRedo = makeAction(QStringLiteral("mnuEditRedo"), QStringLiteral("&Redo"));
     mnuEditUndo->setEnabled(false);
     mnuEditRedo->setEnabled(false);
+    connect(mnuEditUndo, &QAction::triggered, this, [this] { m_history->Back(); });
+    connect(mnuEditRedo, &QAction::triggered, this, [this] { m_history->Forward(); });
     edit->addAction(mnuEditUndo);
     edit->addAction(mnuEditRedo);
     edit->addSeparator();
@@ -287,9 +304,9 @@ void TfrmStudioMain::buildToolbar()
         tlbMain->addWidget(b);
         return b;
     };
-    add(QStringLiteral("tbNew"), QStringLiteral("New Scheme"), false);
-    add(QStringLiteral("tbOpen"), QStringLiteral("Open Scheme"), false);
-    add(QStringLiteral("tbSave"), QStringLiteral("Save Scheme"), false);
+    connect(add(QStringLiteral("tbNew"), QStringLiteral("New Scheme")), &QToolButton::clicked, this, &TfrmStudioMain::mnuFileNewClick);
+    connect(add(QStringLiteral("tbOpen"), QStringLiteral("Open Scheme")), &QToolButton::clicked, this, &TfrmStudioMain::mnuFileOpenClick);
+    connect(add(QStringLiteral("tbSave"), QStringLiteral("Save Scheme")), &QToolButton::clicked, this, &TfrmStudioMain::mnuFileSaveClick);
     tlbMain->addSeparator();
     QToolButton* copyBase = add(QStringLiteral("tbCopyBase"), QStringLiteral("Copy HEX"), false);
     copyBase->setPopupMode(QToolButton::MenuButtonPopup);
@@ -322,6 +339,8 @@ void TfrmStudioMain::buildToolbar()
     tbForward->setGeometry(466, 4, 22, 22);
     tbBack->setEnabled(false);
     tbForward->setEnabled(false);
+    connect(tbBack, &QToolButton::clicked, this, [this] { m_history->Back(); });
+    connect(tbForward, &QToolButton::clicked, this, [this] { m_history->Forward(); });
 }
 
 void TfrmStudioMain::buildBaseColumn()
@@ -508,12 +527,25 @@ void TfrmStudioMain::startUp()
     if (m_settings.readBool(SettingKey::OnTop))
         tbOnTop->setChecked(true);
 
+    if (m_settings.readBool(SettingKey::RememberScheme)) {
+        const FavoritesError e = m_document->loadSession(sessionFilePath(), *m_favorites);
+        if (e != FavoritesError::None)
+            inform(FavoritesErrorText(e));
+    }
+
     m_satStep = m_settings.readString(SettingKey::SInc).trimmed().toInt();
     m_lightStep = m_settings.readString(SettingKey::LInc).trimmed().toInt();
 
+    int caption = m_settings.readInt(SettingKey::FavCaption);
+    if (caption > 2)
+        caption = 0;
+    m_favorites->setNameStyle(caption);
+    m_favorites->setExpandedStyle(m_settings.readBool(SettingKey::FavStyleExp));
+
+    m_history->DisableNavigation();
     updateNavigationEnabling();
     m_pendingColor = m_workingColor;
-    setWindowTitle(QStringLiteral("Tintvale Studio - [%1]").arg(m_fileName));
+    updateCaption();
     if (auto* saveAs = findChild<QAction*>(QStringLiteral("mnuFileSaveAs")))
         saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
@@ -528,6 +560,11 @@ void TfrmStudioMain::writeClosingSettings()
     m_settings.writeInt(SettingKey::WheelStyle, mnuMPColorWheel1->isChecked() ? 0 : 1);
     m_settings.writeBool(SettingKey::OnTop, tbOnTop->isChecked());
     m_settings.writeInt(SettingKey::Blindness, ColorVision::CurrentMode());
+    if (m_settings.readBool(SettingKey::RememberScheme)) {
+        const FavoritesError e = m_document->saveSession(sessionFilePath(), *m_favorites, m_wheelColors[0]);
+        if (e != FavoritesError::None && !m_closedWithoutQuestions)
+            inform(FavoritesErrorText(e));
+    }
 }
 
 void TfrmStudioMain::closeEvent(QCloseEvent* event)
@@ -536,12 +573,14 @@ void TfrmStudioMain::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (m_settings.readBool(SettingKey::FavExitWarn) && m_modified) {
+    if (m_settings.readBool(SettingKey::FavExitWarn) && isModified()) {
         const int answer = ask(QStringLiteral("Your current color scheme has changed.  Save before exiting?"));
         if (answer == QMessageBox::Cancel) {
             event->ignore();
             return;
         }
+        if (answer == QMessageBox::Yes)
+            mnuFileSaveClick(); // closes even when the Save As dialog is cancelled
     }
     writeClosingSettings();
     event->accept();
@@ -551,8 +590,8 @@ void TfrmStudioMain::closeWithoutQuestions()
 {
     if (m_closedWithoutQuestions)
         return;
-    writeClosingSettings();
     m_closedWithoutQuestions = true;
+    writeClosingSettings();
     close();
 }
 
@@ -560,11 +599,9 @@ void TfrmStudioMain::receiveHandOver(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return;
-    if (m_modified) {
-        const int answer = ask(QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?"));
-        if (answer == QMessageBox::Cancel)
-            return;
-    }
+    if (!askToSaveFirst(QStringLiteral("Your current color scheme has changed.  Save before opening a new scheme?")))
+        return;
+    openSchemeFile(path);
     raise();
     activateWindow();
 }

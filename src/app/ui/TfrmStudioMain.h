@@ -16,7 +16,10 @@ class QPushButton;
 class QTabBar;
 class QToolBar;
 class QToolButton;
+class TColorHistory;
+class TFavoritesList;
 class TPaintBox;
+class TSchemeDocument;
 class TfrmOptions;
 
 // The studio's main window: owns the session state (base colour, the derived
@@ -42,7 +45,7 @@ public:
     TColor PendingColor() const { return m_pendingColor; }
     const std::array<TColor, 24>& WheelColors() const { return m_wheelColors; }
     int WebSnapMode() const { return m_webSnapMode; }
-    bool isModified() const { return m_modified; }
+    bool isModified() const;
 
     // Runs the closing sequence (positions, workspace keys, session) without
     // any question; used when the desktop session ends.
@@ -51,9 +54,30 @@ public:
     // Handles a scheme file handed over by a second copy of the program.
     void receiveHandOver(const QString& path);
 
+    // Opens a scheme file (File Open, the command line, a hand-over) and
+    // reports failures itself. True when the scheme was opened.
+    bool openSchemeFile(const QString& path);
+    // Save, Save As and New as the menu runs them. Save returns false when
+    // nothing was written (cancelled dialog or failure).
+    bool mnuFileSaveClick();
+    bool mnuFileSaveAsClick();
+    void mnuFileNewClick();
+    void mnuFileOpenClick();
+
+    TFavoritesList& favorites() { return *m_favorites; }
+    TColorHistory& history() { return *m_history; }
+    TSchemeDocument& document() { return *m_document; }
+    QString sessionFilePath() const;
+
     // Asks the user; replaced in tests.
     using QuestionHook = std::function<int(const QString& text)>; // returns QMessageBox::StandardButton
     void setQuestionHook(QuestionHook hook) { m_question = std::move(hook); }
+    // Shows a message with an OK button; replaced in tests.
+    using InformHook = std::function<void(const QString& text)>;
+    void setInformHook(InformHook hook) { m_inform = std::move(hook); }
+    // The open and save dialogs: return the chosen path, empty when cancelled.
+    using FileDialogHook = std::function<QString(bool save, const QString& suggested)>;
+    void setFileDialogHook(FileDialogHook hook) { m_fileDialog = std::move(hook); }
 
 signals:
     void firstPainted();
@@ -79,6 +103,10 @@ private:
     QAction* makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& hint, QAction* action = nullptr);
     int ask(const QString& text);
+    void inform(const QString& text);
+    QString chooseFile(bool save, const QString& suggested);
+    void updateCaption();
+    bool askToSaveFirst(const QString& question); // false: the user cancelled
 
     // base colour and editors (TfrmStudioMain_Base.cpp)
     void txtRChange(QLineEdit* box);
@@ -118,6 +146,11 @@ private:
     Options m_options;
     SettingsStore m_settings;
     QuestionHook m_question;
+    InformHook m_inform;
+    FileDialogHook m_fileDialog;
+    TFavoritesList* m_favorites = nullptr;
+    TColorHistory* m_history = nullptr;
+    TSchemeDocument* m_document = nullptr;
 
     // session state
     TColor m_workingColor = MakeColor(255, 102, 0);
@@ -127,16 +160,13 @@ private:
     int m_lightStep = 5;
     int m_satStep = 5;
     bool m_updating = false;
-    bool m_historyNavigation = false;
     bool m_mouseHeld = false;
-    bool m_modified = false;
     bool m_closing = false;
     bool m_closedWithoutQuestions = false;
     bool m_firstPaintSeen = false;
     int m_rgbMarker[3] = {-1, -1, -1}; // bar being dragged keeps the exact pointer column
     int m_slMarker[2] = {-1, -1};
     QPoint m_baseDragStart;
-    QString m_fileName = QStringLiteral("untitled");
 
     // controls
     QWidget* m_client = nullptr;

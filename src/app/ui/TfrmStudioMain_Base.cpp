@@ -7,6 +7,7 @@
 #include "DisplayColor.h"
 #include "HSLUtils.h"
 #include "Rounding.h"
+#include "TColorHistory.h"
 #include "TPaintBox.h"
 #include "paint/ColorMime.h"
 #include "paint/QtColor.h"
@@ -31,10 +32,9 @@ using namespace HSLUtils;
 void TfrmStudioMain::SetBaseColor(TColor color)
 {
     color = ColorFromValue(ColorValue(color) & 0xFFFFFF);
-    if (color == m_wheelColors[0] && isVisible() && !m_historyNavigation)
+    if (color == m_wheelColors[0] && isVisible() && !m_history->isNavigating())
         return;
-    // History recording joins here once the history model is wired in.
-    m_historyNavigation = false;
+    m_history->baseColorSet(color); // records unless a history step is applied; clears the flag
 
     const QString hex = ColorToHex(color);
     if (txtHex->text() != hex)
@@ -72,11 +72,10 @@ void TfrmStudioMain::refreshStatus()
 
 void TfrmStudioMain::updateNavigationEnabling()
 {
-    // The history's own position decides this once it is wired in.
-    tbBack->setEnabled(false);
-    mnuEditUndo->setEnabled(false);
-    tbForward->setEnabled(false);
-    mnuEditRedo->setEnabled(false);
+    tbBack->setEnabled(m_history->backEnabled());
+    mnuEditUndo->setEnabled(m_history->backEnabled());
+    tbForward->setEnabled(m_history->forwardEnabled());
+    mnuEditRedo->setEnabled(m_history->forwardEnabled());
 }
 
 void TfrmStudioMain::setBoxText(QLineEdit* box, const QString& text)
