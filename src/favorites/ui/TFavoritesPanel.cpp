@@ -217,7 +217,7 @@ bool TFavoritesPanel::eventFilter(QObject* watched, QEvent* event)
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* e = static_cast<QDragMoveEvent*>(event);
-            if (e->source() == m_view && m_tbDelete->isEnabled())
+            if (m_view->dragIsFromList(e) && m_tbDelete->isEnabled())
                 e->acceptProposedAction();
             else
                 e->ignore();
@@ -225,7 +225,7 @@ bool TFavoritesPanel::eventFilter(QObject* watched, QEvent* event)
         }
         case QEvent::Drop: {
             auto* e = static_cast<QDropEvent*>(event);
-            if (e->source() != m_view) {
+            if (!m_view->dragIsFromList(e)) {
                 e->ignore();
                 return true;
             }

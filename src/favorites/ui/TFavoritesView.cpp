@@ -13,6 +13,7 @@
 #include <QDragEnterEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -430,7 +431,7 @@ void TFavoritesView::startDrag()
     if (!color)
         return;
     auto* drag = new QDrag(this);
-    drag->setMimeData(ColorMime::Make(*color, QStringLiteral("favorites"), m_list->currentIndex()));
+    drag->setMimeData(createDragData());
     m_dragging = true;
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
     m_dragging = false;
@@ -440,7 +441,18 @@ void TFavoritesView::startDrag()
     emit dragFinished();
 }
 
-bool TFavoritesView::dragIsFromList(const QDropEvent* event) const { return event->source() == this; }
+QMimeData* TFavoritesView::createDragData()
+{
+    const auto color = m_list->currentColor();
+    QMimeData* mime = ColorMime::Make(color.value_or(clBlack), QStringLiteral("favorites"), m_list->currentIndex());
+    m_ownDragData = mime;
+    return mime;
+}
+
+bool TFavoritesView::dragIsFromList(const QDropEvent* event) const
+{
+    return event->source() == this || (m_ownDragData && event->mimeData() == m_ownDragData.data());
+}
 
 void TFavoritesView::dragEnterEvent(QDragEnterEvent* event)
 {

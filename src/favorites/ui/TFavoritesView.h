@@ -8,7 +8,9 @@
 
 #include <vector>
 
+class QDropEvent;
 class QLineEdit;
+class QMimeData;
 class QScrollBar;
 class QTimer;
 class TFavoritesList;
@@ -80,6 +82,13 @@ public:
     bool isRenaming() const;
     QLineEdit* editor() const { return m_editor; }
 
+    // The payload of a drag out of the list: the current favourite (ColorMime,
+    // source "favorites", its row). A drop carrying this very object is a
+    // move inside the list; the view keeps track of it while it lives.
+    QMimeData* createDragData();
+    // True for a drag that started in this list.
+    bool dragIsFromList(const QDropEvent* event) const;
+
     // The painted picture, as last copied to the screen.
     QImage renderedImage();
     // Draws the list into an image of the view's size.
@@ -113,11 +122,11 @@ private:
     void recomputeScrollRange();
     void autoScrollTick();
     void commitRename();
-    bool dragIsFromList(const QDropEvent* event) const;
     void startDrag();
 
     TFavoritesList* m_list;
     QPointer<QScrollBar> m_scroll;
+    QPointer<QMimeData> m_ownDragData;
     QLineEdit* m_editor;
     QTimer* m_dragTimer;
     QMenu* m_entryMenu = nullptr;
