@@ -1,0 +1,16 @@
+#include "ImportError.h"
+
+QString ImportErrorText(ImportError error, const QString& path, const QString& detail)
+{
+    switch (error) {
+    case ImportError::None:
+        return {};
+    case ImportError::OpenFailed:
+        return QStringLiteral("Error importing file from: ") + path;
+    case ImportError::DecodeFailed:
+        return detail.isEmpty() ? QStringLiteral("The file cannot be read as a GIF image: ") + path : detail;
+    case ImportError::UnknownFormat:
+        return QStringLiteral("Unknown palette file type: ") + path;
+    }
+    return {};
+}

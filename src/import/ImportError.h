@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Failures of the palette readers.
+enum class ImportError {
+    None,
+    OpenFailed,    // the file cannot be opened for reading
+    DecodeFailed,  // the GIF decoder rejected the file (its message is kept beside)
+    UnknownFormat, // no reader for the file's extension
+};
+
+// The text shown for an error on `path`; for DecodeFailed the decoder's
+// message, passed as `detail`, is the text.
+QString ImportErrorText(ImportError error, const QString& path, const QString& detail = {});
