@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColorVisionTable.h"
 #include "TColor.h"
 
 // Colour-vision simulation for drawing. Stored colours never pass through
@@ -11,9 +12,54 @@ namespace ColorVision {
 enum Mode : int { Normal = 0, Protanopia, Deuteranopia, Tritanopia, Protanomaly, Deuteranomaly,
                   Tritanomaly, TypicalMono, AtypicalMono, ModeCount };
 
-// The mode every DisplayColor call uses. Out-of-range values are taken as 0.
+// Any value outside 0..8 (a stored setting from elsewhere) is normal vision.
+constexpr int NormalizeMode(int mode) { return mode >= Normal && mode < ModeCount ? mode : Normal; }
+
+// One item of the "Color Blindness Simulation" submenu (mnuViewBlindness):
+// its tag is the mode, menuName its objectName; a separator follows the items
+// with separatorAfter. cliName is the mode's word on the command line.
+struct ModeInfo {
+    Mode mode;
+    const char* menuName;
+    const char* caption;
+    const char* cliName;
+    bool separatorAfter;
+};
+inline constexpr ModeInfo kModes[ModeCount] = {
+    {Normal, "mnuViewBlindNormal", "Normal Vision", "normal", true},
+    {Protanopia, "mnuViewBlindProtanopy", "Protanopia (Red-blind)", "protanopia", false},
+    {Deuteranopia, "mnuViewBlindDeuteranopy", "Deuteranopia (Green-blind)", "deuteranopia", false},
+    {Tritanopia, "mnuViewBlindTritanopia", "Tritanopia (Blue-blind)", "tritanopia", true},
+    {Protanomaly, "mnuViewBlindProtanomaly", "Protanomaly (Red-reduced)", "protanomaly", false},
+    {Deuteranomaly, "mnuViewBlindDeuteranomaly", "Deuteranomaly (Green-reduced)", "deuteranomaly", false},
+    {Tritanomaly, "mnuViewBlindTritanomaly", "Tritanomaly (Blue-reduced)", "tritanomaly", true},
+    {TypicalMono, "mnuViewBlindTypicalMono", "Typical Monochromatic (Fully colorblind)", "typical-mono", false},
+    {AtypicalMono, "mnuViewBlindAtypicalMono", "Atypical Monochromatic", "atypical-mono", false},
+};
+
+// The mode every DisplayColor call uses; SetCurrentMode stores
+// NormalizeMode(mode). Meant for the user-interface thread only.
 int CurrentMode();
 void SetCurrentMode(int mode);
+
+// Parses the built-in simulation table now rather than on the first
+// simulated colour (it is parsed once either way). ColorVisionError::None
+// when it is usable; otherwise modes 1..6 show true colours.
+ColorVisionError LoadTable();
+
+// Typical monochromacy: the grey a = round((R + G + B) / 3).
+TColor TypicalMonoColor(TColor color);
+// Atypical monochromacy: four parts of that grey to one of the colour,
+// round((channel + 4a) / 5) in each channel.
+TColor AtypicalMonoColor(TColor color);
+
+// The colour to draw for a true colour under a mode (out-of-range modes are
+// normal vision). Websafe colours come from the table. Off the grid, modes 7
+// and 8 use the formulas above, and modes 1..6 interpolate per channel
+// between the table colours A of the nearest websafe colour s and B of the
+// grid colour n beyond the colour in every channel (s - 51, s, or s + 51):
+// A - round(|s - c| / 51 * (A - B)), rounded to nearest.
+TColor SimulateColor(TColor color, int mode);
 
 } // namespace ColorVision
 
