@@ -57,6 +57,8 @@ public:
 
     // The colour of a row under a mode 1..8.
     TColor color(int row, int mode) const { return m_colors[std::size_t(mode - 1)][std::size_t(row)]; }
+    // All 216 colours of a mode 1..8, indexed by row.
+    const TColor* column(int mode) const { return m_colors[std::size_t(mode - 1)].data(); }
 
 private:
     std::array<std::array<TColor, kRows>, kColumns> m_colors{};

@@ -7,40 +7,92 @@ namespace ColorVision {
 
 namespace {
 
-int g_mode = Normal;
-
-// Where a channel value lies on the websafe grid: the step (0..5) of the
-// nearest multiple of 51, the step of the grid value on its other side (the
-// same step when the value is on the grid), and its distance 0..25 from the
-// nearest one. A channel is never half-way between two multiples of 51.
-struct GridAxis {
+// Where a channel value lies on the websafe grid, for a channel whose grid
+// step counts weight rows in the table (red 36, green 6, blue 1): the row
+// offset of the nearest multiple of 51, the row offset of the grid value on
+// the channel's other side (the same one when the value is on the grid), and
+// the distance 0..25 from the nearest one. An integer channel is never
+// half-way between two multiples of 51. Four bytes, so that an entry is read
+// whole (a three-byte entry is copied in pieces that stall the loads after it).
+struct alignas(4) GridAxis {
     std::uint8_t nearest;
     std::uint8_t other;
     std::uint8_t distance;
+    std::uint8_t unused;
 };
+using GridAxisTable = std::array<GridAxis, 256>;
 
-constexpr std::array<GridAxis, 256> kGridAxis = [] {
-    std::array<GridAxis, 256> axis{};
+constexpr GridAxisTable makeGridAxis(int weight)
+{
+    GridAxisTable axis{};
     for (int v = 0; v < 256; ++v) {
         const int step = (v + 25) / 51;
         const int s = step * 51;
         const int other = v < s ? step - 1 : v > s ? step + 1 : step;
-        axis[std::size_t(v)] = {std::uint8_t(step), std::uint8_t(other), std::uint8_t(v < s ? s - v : v - s)};
+        axis[std::size_t(v)] = {std::uint8_t((5 - step) * weight), std::uint8_t((5 - other) * weight),
+                                std::uint8_t(v < s ? s - v : v - s), 0};
     }
     return axis;
-}();
+}
+constexpr GridAxisTable kRedAxis = makeGridAxis(36);
+constexpr GridAxisTable kGreenAxis = makeGridAxis(6);
+constexpr GridAxisTable kBlueAxis = makeGridAxis(1);
+static_assert(kRedAxis[0].nearest == ColorVisionTable::rowOfSteps(0, 5, 5));
+static_assert(kGreenAxis[26].nearest == 24 && kGreenAxis[26].other == 30 && kGreenAxis[26].distance == 25);
+static_assert(kBlueAxis[255].other == 0 && kBlueAxis[254].other == 1);
 
-// round(n / 51) for an integer n. n / 51 is never an exact half (51 is odd),
-// so the direction of ties does not arise and integer division is exact.
-constexpr int roundDiv51(int n) { return n >= 0 ? (n + 25) / 51 : -((25 - n) / 51); }
+// round(n / 51) for an integer |n| <= 25 * 255. n / 51 is never an exact half
+// (51 is odd), so the direction of ties does not arise, and the nearest
+// integer is floor((n + 25) / 51). The offset of 256 * 51 keeps the dividend
+// positive so that the division is one unsigned multiply and shift, with no
+// branch on the sign of n (which varies from call to call).
+constexpr int roundDiv51(int n) { return int(unsigned(n + 25 + 256 * 51) / 51u) - 256; }
+static_assert(roundDiv51(25) == 0 && roundDiv51(26) == 1 && roundDiv51(-25) == 0 && roundDiv51(-26) == -1);
+static_assert(roundDiv51(-25 * 255) == -125 && roundDiv51(25 * 255) == 125);
 
 // One channel moved distance/51 of the way from a toward b.
 constexpr int interpolate(int a, int b, int distance) { return a - roundDiv51(distance * (a - b)); }
 
+// The simulation under a mode 1..8 whose table column is column (null when
+// the table is unusable: modes 1..6 then show the true colour).
+inline TColor simulate(TColor color, int mode, const TColor* column)
+{
+    const GridAxis& r = kRedAxis[std::size_t(RedOf(color))];
+    const GridAxis& g = kGreenAxis[std::size_t(GreenOf(color))];
+    const GridAxis& b = kBlueAxis[std::size_t(BlueOf(color))];
+    if ((r.distance | g.distance | b.distance) == 0 && column)
+        return column[r.nearest + g.nearest + b.nearest];
+    if (mode == TypicalMono)
+        return TypicalMonoColor(color);
+    if (mode == AtypicalMono)
+        return AtypicalMonoColor(color);
+    if (!column)
+        return color;
+    const TColor A = column[r.nearest + g.nearest + b.nearest];
+    const TColor B = column[r.other + g.other + b.other];
+    return MakeColor(interpolate(RedOf(A), RedOf(B), r.distance), interpolate(GreenOf(A), GreenOf(B), g.distance),
+                     interpolate(BlueOf(A), BlueOf(B), b.distance));
+}
+
+const TColor* columnOf(int mode)
+{
+    const ColorVisionTable* table = ColorVisionTable::builtIn();
+    return table && mode != Normal ? table->column(mode) : nullptr;
+}
+
+// The current mode and its table column, always set together.
+int g_mode = Normal;
+const TColor* g_column = nullptr;
+
 } // namespace
 
 int CurrentMode() { return g_mode; }
-void SetCurrentMode(int mode) { g_mode = NormalizeMode(mode); }
+
+void SetCurrentMode(int mode)
+{
+    g_mode = NormalizeMode(mode);
+    g_column = columnOf(g_mode);
+}
 
 ColorVisionError LoadTable()
 {
@@ -67,28 +119,15 @@ TColor SimulateColor(TColor color, int mode)
 {
     if (mode <= Normal || mode >= ModeCount)
         return color;
-    static const ColorVisionTable* const table = ColorVisionTable::builtIn();
-    const GridAxis& r = kGridAxis[std::size_t(RedOf(color))];
-    const GridAxis& g = kGridAxis[std::size_t(GreenOf(color))];
-    const GridAxis& b = kGridAxis[std::size_t(BlueOf(color))];
-    const bool onGrid = (r.distance | g.distance | b.distance) == 0;
-    if (onGrid && table)
-        return table->color(ColorVisionTable::rowOfSteps(r.nearest, g.nearest, b.nearest), mode);
-    if (mode == TypicalMono)
-        return TypicalMonoColor(color);
-    if (mode == AtypicalMono)
-        return AtypicalMonoColor(color);
-    if (!table)
-        return color;
-    const TColor A = table->color(ColorVisionTable::rowOfSteps(r.nearest, g.nearest, b.nearest), mode);
-    const TColor B = table->color(ColorVisionTable::rowOfSteps(r.other, g.other, b.other), mode);
-    return MakeColor(interpolate(RedOf(A), RedOf(B), r.distance), interpolate(GreenOf(A), GreenOf(B), g.distance),
-                     interpolate(BlueOf(A), BlueOf(B), b.distance));
+    return simulate(color, mode, columnOf(mode));
 }
 
 } // namespace ColorVision
 
 TColor DisplayColor(TColor color)
 {
-    return ColorVision::SimulateColor(color, ColorVision::g_mode);
+    using namespace ColorVision;
+    if (g_mode == Normal)
+        return color;
+    return simulate(color, g_mode, g_column);
 }
