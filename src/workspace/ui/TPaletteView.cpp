@@ -1,0 +1,58 @@
+#include "TPaletteView.h"
+
+#include "paint/QtColor.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TPaletteView::TPaletteView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pbPalette"));
+    setFixedSize(Workspace::kPaletteSize);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    rebuild();
+}
+
+void TPaletteView::setKind(Workspace::PaletteKind kind)
+{
+    m_kind = kind;
+    rebuild();
+}
+
+void TPaletteView::rebuild()
+{
+    m_image = Workspace::BuildPalettePicture(m_kind, size());
+    update();
+}
+
+std::optional<TColor> TPaletteView::colorAt(QPoint pos) const
+{
+    if (!Workspace::PalettePixelCounts(m_image, pos))
+        return std::nullopt;
+    return FromQRgb(m_image.pixel(pos));
+}
+
+void TPaletteView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, m_image);
+}
+
+void TPaletteView::mousePressEvent(QMouseEvent* event)
+{
+    if (const auto c = colorAt(event->position().toPoint()))
+        emit colorCommitted(*c);
+}
+
+void TPaletteView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (const auto c = colorAt(event->position().toPoint()))
+        emit hoverColor(*c);
+}
+
+void TPaletteView::leaveEvent(QEvent* event)
+{
+    emit hoverLeft();
+    QWidget::leaveEvent(event);
+}
