@@ -1,0 +1,59 @@
+// Palette files: colors, convert.
+#include "CliCommand.h"
+
+#include "ExportFile.h"
+#include "ExportFormat.h"
+#include "PaletteFile.h"
+#include "TExportList.h"
+
+namespace {
+
+CliStatus runColors(const QStringList& args, QTextStream& out, QTextStream&)
+{
+    if (args.size() != 1)
+        return CliStatus::fail(QStringLiteral("usage: colors FILE"));
+    const PaletteFileResult r = PaletteFile::Read(args.first());
+    if (!r.ok())
+        return CliStatus::fail(r.message);
+    for (qsizetype i = 0; i < r.colors.size(); ++i) {
+        out << FormatColor(r.colors[i]);
+        if (i < r.names.size())
+            out << '\t' << r.names[i];
+        out << '\n';
+    }
+    return CliStatus::ok();
+}
+
+CliStatus runConvert(const QStringList& args, QTextStream&, QTextStream& err)
+{
+    if (args.size() != 2)
+        return CliStatus::fail(QStringLiteral("usage: convert IN OUT"));
+    const int format = ExportFormatForPath(args[1]);
+    if (format < 0)
+        return CliStatus::fail(QStringLiteral("unknown output type \"%1\" (expected .html, .css, .gif, .aco, .ai, "
+                                              ".acf, .txt or .act)")
+                                   .arg(args[1]));
+    const PaletteFileResult in = PaletteFile::Read(args[0]);
+    if (!in.ok())
+        return CliStatus::fail(in.message);
+    // The input's colours stand for the favourites group alone: named
+    // colours keep their names, the others are numbered.
+    const TExportList list(in.colors, in.names);
+    const ExportResult r = ExportFile::Write(format, list, args[1]);
+    if (!r.ok())
+        return CliStatus::fail(r.message);
+    if (r.leftOut > 0)
+        err << "tintvale convert: " << ExportFile::LeftOutText(r.leftOut) << '\n';
+    return CliStatus::ok();
+}
+
+const CliRegistrar colors({"colors", "FILE",
+                           "print the colours of a palette file (.tv, .aco, .act, .gif), one a line, "
+                           "with <TAB>name where the file has names",
+                           runColors});
+const CliRegistrar convert({"convert", "IN OUT",
+                            "write the colours of IN to OUT in the format its extension names (.html, .css, "
+                            ".gif, .aco, .ai, .acf, .txt, .act)",
+                            runConvert});
+
+} // namespace
