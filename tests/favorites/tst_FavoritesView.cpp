@@ -1,4 +1,5 @@
 #include "ColorText.h"
+#include "DisplayColor.h"
 #include "TColorHistory.h"
 #include "TCopyMenu.h"
 #include "TFavoritesList.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -114,6 +116,9 @@ private slots:
     void dropFeedbackDrawsInsertionMark();
     void dragInsideListMoves();
     void autoScrollRunsToTheEnd();
+    void mouseWheelScrolls();
+    void deleteKey();
+    void listMenuButton();
     void deleteButton();
     void deleteAsksWhenWarned_data();
     void deleteAsksWhenWarned();
@@ -195,6 +200,11 @@ void tst_FavoritesView::scrollRange()
 void tst_FavoritesView::paintsRows()
 {
     Fixture f(3);
+    // Swatches go through the colour-vision simulation; the stored colour does not.
+    ColorVision::SetCurrentMode(ColorVision::TypicalMono);
+    QCOMPARE(pixel(f.view->render(), 20, 20), DisplayColor(MakeColor(0, 100, 200)));
+    ColorVision::SetCurrentMode(ColorVision::Normal);
+    QCOMPARE(f.list.at(0).Color, MakeColor(0, 100, 200));
     f.list.selectByGesture(1, false, false);
     f.list.toggleExpanded(2);
     const QImage image = f.view->renderedImage();
@@ -516,6 +526,69 @@ void tst_FavoritesView::autoScrollRunsToTheEnd()
     QCOMPARE(f.view->scrollPosition(), 0);
     QDragLeaveEvent leave;
     QApplication::sendEvent(f.view, &leave);
+}
+
+void tst_FavoritesView::mouseWheelScrolls()
+{
+    Fixture f(12);
+    const int step = QApplication::wheelScrollLines() * 5;
+    QWheelEvent down(QPointF(60, 100), QPointF(f.view->mapToGlobal(QPoint(60, 100))), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.view, &down);
+    QCOMPARE(f.view->scrollPosition(), step);
+    QWheelEvent half(QPointF(60, 100), QPointF(f.view->mapToGlobal(QPoint(60, 100))), QPoint(), QPoint(0, 60), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.view, &half);
+    QCOMPARE(f.view->scrollPosition(), step); // half a notch waits for the other half
+    QApplication::sendEvent(f.view, &half);
+    QCOMPARE(f.view->scrollPosition(), 0);
+
+    Fixture small(2);
+    QWheelEvent again(QPointF(60, 50), QPointF(small.view->mapToGlobal(QPoint(60, 50))), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(small.view, &again);
+    QCOMPARE(small.view->scrollPosition(), 0);
+}
+
+void tst_FavoritesView::deleteKey()
+{
+    Fixture f(3);
+    f.panel->activateWindow();
+    f.list.selectByGesture(1, false, false);
+    auto* action = f.panel->findChild<QAction*>(QStringLiteral("actFavDelete"));
+    QVERIFY(action);
+    QCOMPARE(action->shortcut(), QKeySequence(QKeySequence::Delete));
+    action->trigger();
+    QCOMPARE(f.list.count(), 2);
+    QCOMPARE(f.list.at(1).Name, QStringLiteral("c2"));
+}
+
+void tst_FavoritesView::listMenuButton()
+{
+    Fixture f(1);
+    auto* button = f.child<QToolButton>("cmdFavDrop");
+    auto* menu = f.child<QMenu>("mnuFavsPop");
+    bool shownDown = false;
+    QPoint shownAt;
+    // Once the menu is open: note the state, choose an entry, close it.
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (!menu->isVisible())
+            return;
+        poll.stop();
+        shownDown = button->isDown();
+        shownAt = menu->pos();
+        menu->findChild<QAction*>(QStringLiteral("mnuFavsPopExport"))->trigger();
+        menu->close();
+    });
+    poll.start();
+    QSignalSpy exported(f.panel.get(), &TFavoritesPanel::exportRequested);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(shownDown);
+    QCOMPARE(shownAt, button->mapToGlobal(QPoint(0, button->height())));
+    QVERIFY(!button->isDown());
+    QCOMPARE(exported.count(), 1);
 }
 
 void tst_FavoritesView::deleteButton()

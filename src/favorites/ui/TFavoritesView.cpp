@@ -9,6 +9,7 @@
 #include "paint/QtColor.h"
 #include "paint/SystemColors.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHelpEvent>
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -410,6 +412,21 @@ void TFavoritesView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TFavoritesView::leaveEvent(QEvent*) { unsetCursor(); }
 
+void TFavoritesView::wheelEvent(QWheelEvent* event)
+{
+    if (!m_scroll || !m_scroll->isEnabled()) {
+        event->ignore();
+        return;
+    }
+    // Whole notches only (120 units); touchpads deliver fractions that add up.
+    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder -= notches * 120;
+    if (notches != 0)
+        m_scroll->setValue(m_scroll->value() - notches * QApplication::wheelScrollLines() * m_scroll->singleStep());
+    event->accept();
+}
+
 bool TFavoritesView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
@@ -432,6 +449,13 @@ void TFavoritesView::startDrag()
         return;
     auto* drag = new QDrag(this);
     drag->setMimeData(createDragData());
+    QImage swatch(24, 24, QImage::Format_RGB32);
+    {
+        QPainter p(&swatch);
+        GdiPaint::Rectangle(p, 0, 0, 24, 24, clBlack, DisplayColor(*color));
+    }
+    drag->setPixmap(QPixmap::fromImage(swatch));
+    drag->setHotSpot(QPoint(-8, -8));
     m_dragging = true;
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
     m_dragging = false;

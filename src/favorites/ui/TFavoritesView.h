@@ -33,7 +33,8 @@ class TFavoritesList;
 // setEntryMenu. Drops: a drag from this view moves the current entry, any
 // other colour drag inserts its colour with an automatic name. DragTimer
 // (5 ms) scrolls 2 pixels a tick while a drag hovers within 9 pixels of the
-// top or bottom edge.
+// top or bottom edge. The mouse wheel moves sbFavs by the desktop's wheel
+// lines (3 by default) small changes a notch.
 //
 // Signals: baseColorRequested(TColor) on a double-click outside the name
 // and expand zones; focusDummyRequested() whenever the hidden focus button
@@ -109,6 +110,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -132,6 +134,7 @@ private:
     QMenu* m_entryMenu = nullptr;
     int m_snapMode = 0;
     int m_autoScrollStep = 0;
+    int m_wheelRemainder = 0;
     int m_editIndex = -1;
     QPoint m_pressPoint;
     bool m_pressed = false;
