@@ -15,6 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include "paint/ColorMime.h"
 
 class tst_StudioFile : public QObject {
     Q_OBJECT
@@ -33,6 +42,10 @@ private slots:
     void exitQuestion();
     void handOverAsksThenOpens();
     void historyNavigation();
+    void mouseWheelScrollsFavorites();
+    void dropOnBaseSwatchSetsBase();
+    void deleteKeyOnFocusButton();
+    void nameStyleAppliedFromPreferences();
 
 private:
     std::unique_ptr<TfrmStudioMain> makeWindow();
@@ -293,6 +306,79 @@ void tst_StudioFile::historyNavigation()
     w->SetBaseColor(MakeColor(40, 0, 0));
     QCOMPARE(w->history().count(), 3);
     QVERIFY(!forward->isEnabled());
+}
+
+void tst_StudioFile::mouseWheelScrollsFavorites()
+{
+    auto w = makeWindow();
+    auto* bar = w->findChild<QScrollBar*>(QStringLiteral("sbFavs"));
+    QVERIFY(bar);
+    auto wheel = [&](int delta) {
+        QWheelEvent e(QPointF(100, 100), w->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w.get(), &e);
+    };
+    wheel(-120);
+    QCOMPARE(bar->value(), 0); // disabled: nothing happens
+    for (int i = 0; i < 10; ++i)
+        w->favorites().AddColorsToFavorites(MakeColor(i, i, i));
+    QVERIFY(bar->isEnabled());
+    bar->setValue(0);
+    wheel(-120);
+    QCOMPARE(bar->value(), 60);
+    wheel(1);
+    QCOMPARE(bar->value(), 60);
+    wheel(120);
+    QCOMPARE(bar->value(), 0);
+}
+
+void tst_StudioFile::dropOnBaseSwatchSetsBase()
+{
+    auto w = makeWindow();
+    QWidget* base = w->findChild<QWidget*>(QStringLiteral("pbBase"));
+    std::unique_ptr<QMimeData> mime(ColorMime::Make(MakeColor(0x12, 0x34, 0x56), QStringLiteral("wheel")));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(base, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(base, &drop);
+    QCOMPARE(w->WheelColors()[0], MakeColor(0x12, 0x34, 0x56));
+    // Plain "#RRGGBB" text from another program works too.
+    QMimeData text;
+    text.setText(QStringLiteral("#ABCDEF"));
+    QDragEnterEvent enter2(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(base, &enter2);
+    QVERIFY(enter2.isAccepted());
+    QDropEvent drop2(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(base, &drop2);
+    QCOMPARE(w->WheelColors()[0], MakeColor(0xAB, 0xCD, 0xEF));
+}
+
+void tst_StudioFile::deleteKeyOnFocusButton()
+{
+    auto w = makeWindow();
+    w->favorites().AddColorsToFavorites(MakeColor(1, 1, 1), QString(), true);
+    QWidget* dummy = w->findChild<QWidget*>(QStringLiteral("cmdDummy"));
+    QTest::keyClick(dummy, Qt::Key_Delete);
+    QVERIFY(w->favorites().isEmpty());
+}
+
+void tst_StudioFile::nameStyleAppliedFromPreferences()
+{
+    auto w = makeWindow();
+    w->favorites().AddColorsToFavorites(MakeColor(255, 0, 0));
+    w->favorites().AddColorsToFavorites(MakeColor(0, 0, 255), QStringLiteral("Brick"));
+    QTimer::singleShot(0, [&] {
+        QDialog* d = w->findChild<QDialog*>(QStringLiteral("TfrmOptions"));
+        d->findChild<QComboBox*>(QStringLiteral("cboCaption"))->setCurrentIndex(1);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    w->findChild<QAction*>(QStringLiteral("mnuEditOptions"))->trigger();
+    QCOMPARE(w->favorites().at(0).Name, QStringLiteral("255,0,0"));
+    QCOMPARE(w->favorites().at(1).Name, QStringLiteral("Brick"));
+    QCOMPARE(SettingsStore(ini()).readInt(SettingKey::FavCaption), 1);
+    w->favorites().AddColorsToFavorites(MakeColor(1, 2, 3));
+    QCOMPARE(w->favorites().at(2).Name, QStringLiteral("1,2,3"));
 }
 
 TV_REGISTER_TEST(tst_StudioFile);

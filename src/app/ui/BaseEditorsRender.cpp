@@ -87,7 +87,7 @@ void RenderBaseSwatch(QPainter& p, QSize size, TColor color)
     GdiPaint::Rectangle(p, 1, 1, w - 1, h - 1, clBlack, DisplayColor(color));
 }
 
-void RenderTopBar(QPainter& p, QSize size, const int titleX[3])
+void RenderTopBar(QPainter& p, QSize size, const int titleX[2])
 {
     const int w = size.width(), h = size.height();
     GdiPaint::VerticalGradient(p, 0, 0, w, h, BtnFace, BtnHighlight, -4, h + 4);
@@ -100,8 +100,8 @@ void RenderTopBar(QPainter& p, QSize size, const int titleX[3])
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(0, 0, 0));
-    static const char* const titles[3] = {"Base Color", "Matching Colors", "Favorite Colors"};
-    for (int i = 0; i < 3; ++i)
+    static const char* const titles[2] = {"Base Color", "Matching Colors"};
+    for (int i = 0; i < 2; ++i)
         p.drawText(QRect(titleX[i], 2, 200, h - 4), Qt::AlignVCenter | Qt::AlignLeft, QLatin1String(titles[i]));
 }
 

@@ -22,8 +22,8 @@ void RenderHslBar(QPainter& p, QSize size, HslComponent which, TColor color, int
 // The base swatch (149 x 50).
 void RenderBaseSwatch(QPainter& p, QSize size, TColor color);
 
-// The header strip under the toolbar with its three titles at the given x.
-void RenderTopBar(QPainter& p, QSize size, const int titleX[3]);
+// The header strip under the toolbar with the titles of the two left columns at the given x.
+void RenderTopBar(QPainter& p, QSize size, const int titleX[2]);
 
 // The marker position a number box value maps to.
 int RgbMarkerFor(int value);

@@ -5,6 +5,10 @@
 #include "HSLUtils.h"
 #include "StudioIcons.h"
 #include "TColorHistory.h"
+#include "TCopyMenu.h"
+#include "TFavoritesPanel.h"
+#include "TFavoritesView.h"
+#include "THistoryCombo.h"
 #include "TFavoritesList.h"
 #include "TPaintBox.h"
 #include "TSchemeDocument.h"
@@ -14,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -27,12 +32,13 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 namespace {
 constexpr int kClientWidth = 594;
 constexpr int kClientHeight = 412;
-constexpr int kTitleX[3] = {8, 168, 430};
+constexpr int kTitleX[2] = {8, 168}; // the favourites panel draws its own title
 } // namespace
 
 TfrmStudioMain::TfrmStudioMain(QWidget* parent)
@@ -46,6 +52,9 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     , m_settings(m_options.settingsPath)
 {
     setObjectName(QStringLiteral("TfrmStudioMain"));
+    // Without the classic UI font, the metric-compatible sans of the desktop stands in.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     setWindowTitle(QStringLiteral("Tintvale Studio"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -71,6 +80,7 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     buildBaseColumn();
     buildCentre();
     buildStatusBar();
+    buildFavorites();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     createOptionsWindow();
@@ -84,8 +94,17 @@ void TfrmStudioMain::createOptionsWindow()
         m_lightStep = lightStep;
         m_satStep = satStep;
     };
+    target.clearHistory = [this] { m_history->ClearHistory(m_wheelColors[0]); };
+    target.applyNameStyle = [this](int style) {
+        m_favorites->setNameStyle(style);
+        m_favorites->reapplyNameStyle(style);
+        // The remaining favourites settings take effect with the same Apply.
+        m_favorites->setExpandedStyle(m_settings.readBool(SettingKey::FavStyleExp));
+        m_favPanel->setDeleteWarning(m_settings.readBool(SettingKey::FavDelWarn));
+    };
     target.applyWebsafeMode = [this](int mode) {
         m_webSnapMode = mode;
+        m_favPanel->setSnapMode(mode);
         mnuAdjustWebsafeSnapSafe->setChecked(mode == 0);
         mnuAdjustWebsafeSnapSmart->setChecked(mode == 1);
         applyWebsafeWording();
@@ -176,11 +195,23 @@ void TfrmStudioMain::buildMenus()
     edit->addAction(mnuEditUndo);
     edit->addAction(mnuEditRedo);
     edit->addSeparator();
-    QMenu* copy = menu(edit, QStringLiteral("mnuEditCopy"), QStringLiteral("&Copy Base Color"));
-    copy->addAction(makeAction(QStringLiteral("mnuEditCopyHex1"), QStringLiteral("RRGGBB")));
-    copy->addAction(makeAction(QStringLiteral("mnuEditCopyHex2"), QStringLiteral("#RRGGBB")));
-    copy->addAction(makeAction(QStringLiteral("mnuEditCopyRGB"), QStringLiteral("RRR,GGG,BBB")));
-    copy->menuAction()->setEnabled(false);
+    mnuEditCopy = new TCopyMenu(QStringLiteral("&Copy Base Color"), QStringLiteral("mnuEditCopy"),
+                                {QStringLiteral("mnuEditCopyHex1"), QStringLiteral("mnuEditCopyHex2"), QStringLiteral("mnuEditCopyRGB")}, this);
+    // Filled from the editors as they stand when it opens.
+    connect(mnuEditCopy, &QMenu::aboutToShow, this, [this] {
+        mnuEditCopy->loadTexts(txtHex->text(), m_rgbBoxes[0]->text(), m_rgbBoxes[1]->text(), m_rgbBoxes[2]->text());
+    });
+    edit->addMenu(mnuEditCopy);
+
+    mnuColorPop = new QMenu(this);
+    mnuColorPop->setObjectName(QStringLiteral("mnuColorPop"));
+    mnuPopCopy = new TCopyMenu(QStringLiteral("Copy..."), QStringLiteral("mnuPopCopy"),
+                               {QStringLiteral("mnuPopCopyHex1"), QStringLiteral("mnuPopCopyHex2"), QStringLiteral("mnuPopCopyRgb")}, mnuColorPop);
+    mnuPopCopy->setColorSource([this] { return std::optional<TColor>(m_pendingColor); });
+    mnuColorPop->addMenu(mnuPopCopy);
+    QAction* setBase = makeAction(QStringLiteral("mnuPopSetBase"), QStringLiteral("Set as Base Color"));
+    connect(setBase, &QAction::triggered, this, [this] { SetBaseColor(m_pendingColor); });
+    mnuColorPop->addAction(setBase);
     edit->addSeparator();
     QAction* options = makeAction(QStringLiteral("mnuEditOptions"), QStringLiteral("&Preferences..."));
     connect(options, &QAction::triggered, this, [this] { frmOptions->exec(); });
@@ -258,10 +289,12 @@ void TfrmStudioMain::buildMenus()
     mnuMPColorWheel1->setChecked(true);
     view->addSeparator();
     QMenu* sort = menu(view, QStringLiteral("mnuViewSort"), QStringLiteral("Sort Favorite Colors..."));
-    sort->addAction(makeAction(QStringLiteral("mnuViewSortColor"), QStringLiteral("by Color")));
-    sort->addAction(makeAction(QStringLiteral("mnuViewSortSaturation"), QStringLiteral("by Saturation")));
-    sort->addAction(makeAction(QStringLiteral("mnuViewSortLightness"), QStringLiteral("by Lightness")));
-    sort->menuAction()->setEnabled(false);
+    connect(sort->addAction(QStringLiteral("by Color")), &QAction::triggered, this, [this] { m_favPanel->sortByColor(); });
+    connect(sort->addAction(QStringLiteral("by Saturation")), &QAction::triggered, this, [this] { m_favPanel->sortBySaturation(); });
+    connect(sort->addAction(QStringLiteral("by Lightness")), &QAction::triggered, this, [this] { m_favPanel->sortByLightness(); });
+    sort->actions().at(0)->setObjectName(QStringLiteral("mnuViewSortColor"));
+    sort->actions().at(1)->setObjectName(QStringLiteral("mnuViewSortSaturation"));
+    sort->actions().at(2)->setObjectName(QStringLiteral("mnuViewSortLightness"));
 
     QMenu* help = menu(nullptr, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     help->addAction(later(makeAction(QStringLiteral("mnuHelpContents"), QStringLiteral("Tintvale Studio Help"), QKeySequence(Qt::Key_F1))));
@@ -286,6 +319,7 @@ void TfrmStudioMain::mnuViewBlindNormalClick(QAction* item)
 void TfrmStudioMain::repaintColorViews()
 {
     // Favourites first, then the base column, then the visible derived view.
+    m_favPanel->view()->refresh();
     pbBase->renderNow();
     repaintBars();
 }
@@ -308,8 +342,10 @@ void TfrmStudioMain::buildToolbar()
     connect(add(QStringLiteral("tbOpen"), QStringLiteral("Open Scheme")), &QToolButton::clicked, this, &TfrmStudioMain::mnuFileOpenClick);
     connect(add(QStringLiteral("tbSave"), QStringLiteral("Save Scheme")), &QToolButton::clicked, this, &TfrmStudioMain::mnuFileSaveClick);
     tlbMain->addSeparator();
-    QToolButton* copyBase = add(QStringLiteral("tbCopyBase"), QStringLiteral("Copy HEX"), false);
+    QToolButton* copyBase = add(QStringLiteral("tbCopyBase"), QStringLiteral("Copy HEX"));
     copyBase->setPopupMode(QToolButton::MenuButtonPopup);
+    copyBase->setMenu(mnuEditCopy);
+    connect(copyBase, &QToolButton::clicked, this, [this] { CopyTextToClipboard(txtHex->text()); });
     tbBaseWebsafe = add(QStringLiteral("tbBaseWebsafe"), QStringLiteral("Make Websafe"));
     connect(tbBaseWebsafe, &QToolButton::clicked, this, &TfrmStudioMain::tbWebsafeClick);
     QToolButton* random = add(QStringLiteral("tbRandomizeBase"), QStringLiteral("Randomize!"));
@@ -337,6 +373,9 @@ void TfrmStudioMain::buildToolbar()
     tbBack->setGeometry(444, 4, 22, 22);
     tbForward = makeToolButton(m_client, QStringLiteral("tbForward"), QStringLiteral("Forward"));
     tbForward->setGeometry(466, 4, 22, 22);
+    cboHistory = new THistoryCombo(m_history, m_client);
+    cboHistory->setObjectName(QStringLiteral("cboHistory"));
+    cboHistory->setGeometry(492, 5, 100, 20);
     tbBack->setEnabled(false);
     tbForward->setEnabled(false);
     connect(tbBack, &QToolButton::clicked, this, [this] { m_history->Back(); });
@@ -355,6 +394,8 @@ void TfrmStudioMain::buildBaseColumn()
     connect(pbBase, &TPaintBox::mousePressed, this, &TfrmStudioMain::pbBaseMouseDown);
     connect(pbBase, &TPaintBox::mouseMoved, this, &TfrmStudioMain::pbBaseMouseMove);
     connect(pbBase, &TPaintBox::mouseReleased, this, &TfrmStudioMain::pbBaseMouseUp);
+    pbBase->setAcceptDrops(true);
+    pbBase->installEventFilter(this);
 
     auto* digits3 = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
     auto makeBox = [&](const QString& name, int x, int y, const QString& initial) {
@@ -465,11 +506,30 @@ void TfrmStudioMain::buildCentre()
     QFont tabFont = font();
     tabFont.setPixelSize(10);
     tabDisplay->setFont(tabFont);
-    tabDisplay->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+    tabDisplay->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 4px; border: 1px solid #a0a0a0; border-bottom: none;"
+        " background: #e4e4e4; margin-right: -1px; margin-top: 2px; }"
+        "QTabBar::tab:selected { background: #f0f0f0; margin-top: 0px; }"));
 
     picWheel = new QWidget(m_client);
     picWheel->setObjectName(QStringLiteral("picWheel"));
     picWheel->setGeometry(162, 80, 262, 262);
+}
+
+void TfrmStudioMain::buildFavorites()
+{
+    m_favPanel = new TFavoritesPanel(m_favorites, m_client);
+    m_favPanel->move(TFavoritesPanel::kOrigin);
+    connect(m_favPanel, &TFavoritesPanel::baseColorRequested, this, &TfrmStudioMain::SetBaseColor);
+    connect(m_favPanel, &TFavoritesPanel::focusDummyRequested, this, [this] { cmdDummy->setFocus(); });
+    connect(m_favPanel, &TFavoritesPanel::dropCompleted, this, [this] { m_pendingColor = m_wheelColors[0]; });
+    cmdDummy->installEventFilter(this);
+}
+
+void TfrmStudioMain::showColorPopup(TColor color, QPoint globalPos)
+{
+    m_pendingColor = color;
+    mnuColorPop->popup(globalPos);
 }
 
 void TfrmStudioMain::buildStatusBar()
@@ -541,6 +601,8 @@ void TfrmStudioMain::startUp()
         caption = 0;
     m_favorites->setNameStyle(caption);
     m_favorites->setExpandedStyle(m_settings.readBool(SettingKey::FavStyleExp));
+    m_favPanel->setDeleteWarning(m_settings.readBool(SettingKey::FavDelWarn));
+    m_favPanel->setSnapMode(m_webSnapMode);
 
     m_history->DisableNavigation();
     updateNavigationEnabling();
@@ -608,7 +670,10 @@ void TfrmStudioMain::receiveHandOver(const QString& path)
 
 void TfrmStudioMain::wheelEvent(QWheelEvent* event)
 {
-    // Scrolls the favourites when their scroll bar is enabled.
+    // Anywhere over the window the wheel scrolls the favourites, when their
+    // scroll bar is enabled: one notch of 120 moves 60 pixels.
+    if (auto* bar = findChild<QScrollBar*>(QStringLiteral("sbFavs")); bar && bar->isEnabled())
+        bar->setValue(bar->value() - event->angleDelta().y() / 2);
     event->accept();
 }
 

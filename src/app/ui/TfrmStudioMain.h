@@ -17,6 +17,9 @@ class QTabBar;
 class QToolBar;
 class QToolButton;
 class TColorHistory;
+class TCopyMenu;
+class TFavoritesPanel;
+class THistoryCombo;
 class TFavoritesList;
 class TPaintBox;
 class TSchemeDocument;
@@ -95,6 +98,8 @@ private:
     void buildBaseColumn();
     void buildCentre();
     void buildStatusBar();
+    void buildFavorites();
+    void showColorPopup(TColor color, QPoint globalPos);
     void startUp();
     void createOptionsWindow();
     void mnuViewBlindNormalClick(QAction* item);
@@ -170,6 +175,11 @@ private:
 
     // controls
     QWidget* m_client = nullptr;
+    TFavoritesPanel* m_favPanel = nullptr;
+    THistoryCombo* cboHistory = nullptr;
+    TCopyMenu* mnuEditCopy = nullptr;
+    QMenu* mnuColorPop = nullptr;
+    TCopyMenu* mnuPopCopy = nullptr;
     TfrmOptions* frmOptions = nullptr;
     QToolBar* tlbMain = nullptr;
     TPaintBox* pbTopBar = nullptr;

@@ -8,6 +8,7 @@
 #include "HSLUtils.h"
 #include "Rounding.h"
 #include "TColorHistory.h"
+#include "TFavoritesPanel.h"
 #include "TPaintBox.h"
 #include "paint/ColorMime.h"
 #include "paint/QtColor.h"
@@ -16,10 +17,12 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDrag>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopedValueRollback>
 #include <QToolButton>
@@ -288,6 +291,27 @@ bool TfrmStudioMain::eventFilter(QObject* watched, QEvent* event)
                 txtRExit();
             return false;
         }
+    if (watched == cmdDummy && type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        m_favPanel->deleteSelectedAsking();
+        return true;
+    }
+    if (watched == pbBase && (type == QEvent::DragEnter || type == QEvent::DragMove)) {
+        auto* de = static_cast<QDropEvent*>(event);
+        if (ColorMime::ColorOf(de->mimeData())) {
+            de->acceptProposedAction();
+            return true;
+        }
+    }
+    if (watched == pbBase && type == QEvent::Drop) {
+        // A favourite dragged here becomes the base colour; any other drag
+        // commits the colour it carries.
+        auto* de = static_cast<QDropEvent*>(event);
+        if (const auto c = ColorMime::ColorOf(de->mimeData())) {
+            de->acceptProposedAction();
+            SetBaseColor(*c);
+        }
+        return true;
+    }
     if ((watched == imgnotwebsafe && imgnotwebsafe->isVisible()) || (watched == lblWebsafe && lblWebsafe->cursor().shape() == Qt::PointingHandCursor)) {
         if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             if (watched == lblWebsafe)
@@ -351,7 +375,8 @@ void TfrmStudioMain::pbBaseMouseDown(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
         m_mouseHeld = false;
-        return; // the colour pop-up menu joins with the copy commands
+        showColorPopup(m_workingColor, event->globalPosition().toPoint());
+        return;
     }
     if (event->button() != Qt::LeftButton)
         return;
@@ -435,6 +460,7 @@ void TfrmStudioMain::mnuAdjustWebsafeSnapSmartClick(int mode)
     mnuAdjustWebsafeSnapSafe->setChecked(mode == 0);
     mnuAdjustWebsafeSnapSmart->setChecked(mode == 1);
     applyWebsafeWording();
+    m_favPanel->setSnapMode(mode);
     updateWebsafeStatus();
 }
 
