@@ -548,6 +548,9 @@ void TfrmStudioMain::buildStatusBar()
 
 void TfrmStudioMain::startUp()
 {
+    // The colour-vision table, once, before anything paints through it.
+    ColorVision::LoadTable();
+
     // Websafe or WebSmart wording, from the stored snap mode.
     int mode = m_settings.readInt(SettingKey::WebsafeMode);
     if (mode > 1 || mode < 0)
