@@ -1,6 +1,8 @@
 #include "HSLUtils.h"
 #include "SettingsStore.h"
+#include "TPaintBox.h"
 #include "TfrmStudioMain.h"
+#include "paint/QtColor.h"
 
 #include "TestRegistry.h"
 
@@ -50,6 +52,7 @@ private slots:
     void closeWritesWorkspaceKeys();
     void closeAsksOnlyWhenModifiedAndWarned();
     void preferencesApplyReachesTheWindow();
+    void visionModeRepaintsTheViews();
 
 private:
     std::unique_ptr<TfrmStudioMain> makeWindow(bool show = true);
@@ -431,6 +434,29 @@ void tst_StudioMain::preferencesApplyReachesTheWindow()
     double h, s, l;
     RGBToHSL(w->WorkingColor(), h, s, l);
     QCOMPARE(int(std::lrint(l * 100)), 30);
+}
+
+void tst_StudioMain::visionModeRepaintsTheViews()
+{
+    auto w = makeWindow();
+    w->SetBaseColor(MakeColor(255, 0, 0));
+    auto* base = child<TPaintBox>(w.get(), "pbBase");
+    auto* red = child<TPaintBox>(w.get(), "pbR");
+    QCOMPARE(FromQRgb(base->pixelAt(QPoint(5, 5))), MakeColor(255, 0, 0));
+    child<QAction>(w.get(), "mnuViewBlindProtanopy")->trigger();
+    QCOMPARE(ColorToHex(FromQRgb(base->pixelAt(QPoint(5, 5)))), QStringLiteral("968726"));
+    // The bars paint through the simulation too: the red bar's first line of
+    // a pure blue base is pure blue.
+    w->SetBaseColor(MakeColor(0, 0, 255));
+    QCOMPARE(ColorToHex(FromQRgb(red->pixelAt(QPoint(2, 4)))), QStringLiteral("719CFF"));
+    QCOMPARE(ColorToHex(FromQRgb(base->pixelAt(QPoint(5, 5)))), QStringLiteral("719CFF"));
+    QCOMPARE(child<QAction>(w.get(), "mnuViewBlindNormal")->isChecked(), false);
+    // The stored colour is untouched.
+    QCOMPARE(w->WorkingColor(), MakeColor(0, 0, 255));
+    child<QAction>(w.get(), "mnuViewBlindNormal")->trigger();
+    QCOMPARE(FromQRgb(base->pixelAt(QPoint(5, 5))), MakeColor(0, 0, 255));
+    w->close();
+    QCOMPARE(SettingsStore(iniPath()).readInt(SettingKey::Blindness), 0);
 }
 
 TV_REGISTER_TEST(tst_StudioMain);
