@@ -79,8 +79,10 @@ void renderWheel(QPainter& p, const WheelState& state)
     p.setBrush(Qt::NoBrush);
     QPainterPath spokeArea;
     for (const SpokeAngles& s : kSpokes)
-        spokeArea.addPath(PieOutline(c, kSpokeOuterRadius + 0.5, s.outerFrom, s.outerTo - s.outerFrom));
-    spokeArea.addEllipse(Circle(c, kWheelCentreRadius + 0.5));
+        spokeArea = spokeArea.united(PieOutline(c, kSpokeOuterRadius + 0.5, s.outerFrom, s.outerTo - s.outerFrom));
+    QPainterPath centre;
+    centre.addEllipse(Circle(c, kWheelCentreRadius + 0.5));
+    spokeArea = spokeArea.united(centre);
     QPainterPath outside;
     outside.addRect(QRectF(QPointF(0, 0), QSizeF(state.size)));
     p.setClipPath(outside.subtracted(spokeArea));
@@ -91,7 +93,7 @@ void renderWheel(QPainter& p, const WheelState& state)
         p.setPen(QPen(QColor(255, 255, 255, 90), 0.8, Qt::SolidLine, Qt::FlatCap));
         p.drawArc(Circle(c, r - 1), WedgeStart(i) * 16, 30 * 16);
     }
-    p.setClipping(false);
+    p.setClipPath(outside.subtracted(centre));
     for (const SpokeAngles& s : kSpokes) {
         p.setPen(QPen(QColor(0, 0, 0, 90), 0.8));
         p.drawPath(PieOutline(c, kSpokeOuterRadius, s.outerFrom, s.outerTo - s.outerFrom));
@@ -99,6 +101,7 @@ void renderWheel(QPainter& p, const WheelState& state)
         p.setPen(QPen(QColor(255, 255, 255, 80), 0.8, Qt::SolidLine, Qt::FlatCap));
         p.drawArc(Circle(c, kSpokeOuterRadius - 1), s.outerFrom * 16, (s.outerTo - s.outerFrom) * 16);
     }
+    p.setClipping(false);
     p.setPen(QPen(QColor(0, 0, 0, 70), 1.0));
     p.drawEllipse(Circle(c, kWheelCentreRadius));
     p.restore();
