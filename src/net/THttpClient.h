@@ -1,0 +1,55 @@
+#pragma once
+
+#include "NetError.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QNetworkAccessManager;
+
+// Limits and fixed request settings of one client.
+struct THttpOptions {
+    QByteArray userAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
+    int readTimeoutMs = 8000;        // silence allowed before failing; restarts with every byte
+    int deadlineMs = 30000;          // whole time allowed for one GET, redirects included
+    int maxRedirects = 5;            // redirects followed in a row; one more fails
+    qint64 maxBodyBytes = 16 << 20;  // a larger body fails
+};
+
+struct THttpResult {
+    NetError error = NetError::None;
+    int status = 0;        // last HTTP status seen, 0 when none
+    QByteArray body;       // the body as received (after transfer decoding); empty on failure
+    QString finalAddress;  // the address the body came from, after redirects
+
+    bool ok() const { return error == NetError::None; }
+};
+
+// Blocking GET of an absolute http:// or https:// address into memory.
+// Waiting runs a local event loop, so pending user-interface events are
+// processed meanwhile; the caller must keep itself from being re-entered.
+// The request carries the fixed User-Agent and Qt's own default headers,
+// nothing else: no proxy, no cookies (neither sent nor stored), no
+// credentials (user information in an address is dropped).
+// Redirects (301, 302, 303, 307, 308 with a Location) are followed by the
+// client itself, to http:// or https:// targets only; onRedirect receives
+// each new absolute address before it is requested.
+class THttpClient {
+public:
+    explicit THttpClient(THttpOptions options = {});
+    ~THttpClient();
+    THttpClient(const THttpClient&) = delete;
+    THttpClient& operator=(const THttpClient&) = delete;
+
+    THttpResult get(const QString& address,
+                    const std::function<void(const QString& newAddress)>& onRedirect = {});
+
+    const THttpOptions& options() const { return m_options; }
+
+private:
+    THttpOptions m_options;
+    std::unique_ptr<QNetworkAccessManager> m_manager;
+};
