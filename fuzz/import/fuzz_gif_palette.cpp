@@ -1,0 +1,16 @@
+// Any bytes through the GIF palette reader of the import.
+#include "GifPaletteReader.h"
+
+#include <QBuffer>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    (void)GifPaletteReader::Read(buffer);
+    return 0;
+}

@@ -1,0 +1,322 @@
+#include "TfrmExport.h"
+
+#include "ExportFormat.h"
+#include "TExportPreviewBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// List items "Name\t\t...\tCODE": the name at the left, the code in a second
+// column at a fixed tab stop.
+class TabColumnDelegate : public QStyledItemDelegate {
+public:
+    TabColumnDelegate(int column, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , m_column(column)
+    {
+    }
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const QString text = o.text;
+        o.text.clear();
+        o.widget->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
+        const int tab = int(text.indexOf(QLatin1Char('\t')));
+        const QString name = tab < 0 ? text : text.left(tab);
+        const QString code = tab < 0 ? QString() : text.mid(text.lastIndexOf(QLatin1Char('\t')) + 1);
+        p->save();
+        p->setPen(o.palette.color((o.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        const QRect r = o.rect.adjusted(2, 0, -2, 0);
+        p->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, name);
+        p->drawText(r.adjusted(m_column, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, code);
+        p->restore();
+    }
+
+private:
+    int m_column;
+};
+
+QPixmap sidePicture(QSize size)
+{
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(255, 102, 0));
+    g.setColorAt(0.5, QColor(204, 51, 102));
+    g.setColorAt(1, QColor(51, 102, 204));
+    p.fillRect(pm.rect(), g);
+    for (int i = 0; i < 6; ++i)
+        p.fillRect(QRect(14 + (i % 2) * 52, 20 + (i / 2) * 60, 44, 44), QColor::fromHsv(i * 60, 120, 250));
+    return pm;
+}
+
+QString qtFilter(const char* filter)
+{
+    const QString f = QString::fromLatin1(filter);
+    return f.left(f.indexOf(QLatin1Char('|')));
+}
+
+} // namespace
+
+TfrmExport::TfrmExport(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    FormCreate();
+}
+
+void TfrmExport::FormCreate()
+{
+    setObjectName(QStringLiteral("frmExport"));
+    setWindowTitle(QStringLiteral("Export Wizard"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setFixedSize(432, 296);
+    setModal(true);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("imgSide"));
+    picture->setFrameShape(QFrame::Panel);
+    picture->setFrameShadow(QFrame::Sunken);
+    picture->setGeometry(12, 12, 128, 228);
+    picture->setPixmap(sidePicture(QSize(126, 226)));
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(12, 255, 408, 2);
+
+    cmdBack = new QPushButton(QStringLiteral("< Back"), this);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setGeometry(168, 264, 80, 26);
+    cmdBack->setAutoDefault(false);
+    cmdNext = new QPushButton(QStringLiteral("Next >"), this);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setGeometry(252, 264, 80, 26);
+    cmdNext->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(340, 264, 80, 26);
+    cmdCancel->setAutoDefault(false);
+
+    for (int i = 0; i < 4; ++i) {
+        m_pages[i] = new QWidget(this);
+        m_pages[i]->setObjectName(QStringLiteral("pnlPage%1").arg(i + 1));
+        m_pages[i]->setGeometry(144, 8, 282, 240);
+    }
+
+    // Page 1: groups and preview.
+    QWidget* p1 = m_pages[0];
+    (new QLabel(QStringLiteral("Select color group(s) to export:"), p1))->move(8, 4);
+    auto makeCheck = [&](const char* name, const char* text, int x, int y) {
+        auto* c = new QCheckBox(QString::fromLatin1(text), p1);
+        c->setObjectName(QString::fromLatin1(name));
+        c->move(x, y);
+        connect(c, &QCheckBox::clicked, this, &TfrmExport::chkFavsClick);
+        return c;
+    };
+    chkFavs = makeCheck("chkFavs", " Favorite Colors", 8, 23);
+    chkMixer = makeCheck("chkMixer", " Color Mixer Colors", 123, 23);
+    chkWheel = makeCheck("chkWheel", " Color Wheel", 8, 44);
+    chkHistory = makeCheck("chkHistory", " Color History", 123, 44);
+    chkFavs->setChecked(true);
+    auto* selected = new QGroupBox(QStringLiteral(" Selected Colors "), p1);
+    selected->setGeometry(8, 93, 266, 138);
+    pbColors = new TExportPreviewBox(selected);
+    pbColors->setObjectName(QStringLiteral("pbColors"));
+    pbColors->setGeometry(11, 19, 242, 111);
+    // pbColorsPaint: every paint rebuilds the list from the ticked groups.
+    pbColors->setColorSource([this] {
+        m_list = exportList();
+        cmdNext->setEnabled(m_page != 1 || !m_list.isEmpty());
+        return m_list.colors();
+    });
+
+    // Page 2: format.
+    QWidget* p2 = m_pages[1];
+    (new QLabel(QStringLiteral("Select file type to export to:"), p2))->move(8, 4);
+    lstType = new QListWidget(p2);
+    lstType->setObjectName(QStringLiteral("lstType"));
+    lstType->setGeometry(8, 22, 266, 84);
+    lstType->setItemDelegate(new TabColumnDelegate(24 * 8, lstType));
+    for (int i = 0; i < ExportFormatCount; ++i)
+        lstType->addItem(QString::fromLatin1(ExportFormatAt(i).itemText));
+    connect(lstType, &QListWidget::currentRowChanged, this, &TfrmExport::lstTypeClick);
+    auto* description = new QGroupBox(QStringLiteral(" Description "), p2);
+    description->setGeometry(8, 113, 266, 118);
+    lblDescription = new QLabel(description);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription->setGeometry(11, 17, 244, 90);
+    lblDescription->setWordWrap(true);
+    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Page 3: target.
+    QWidget* p3 = m_pages[2];
+    (new QLabel(QStringLiteral("Export file to:"), p3))->move(8, 4);
+    txtLocation = new QLineEdit(p3);
+    txtLocation->setObjectName(QStringLiteral("txtLocation"));
+    txtLocation->setGeometry(8, 22, 266, 21);
+    connect(txtLocation, &QLineEdit::textChanged, this, &TfrmExport::txtLocationChange);
+    cmdBrowse = new QPushButton(QStringLiteral("Browse"), p3);
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    cmdBrowse->setGeometry(194, 48, 80, 24);
+    cmdBrowse->setAutoDefault(false);
+    connect(cmdBrowse, &QPushButton::clicked, this, &TfrmExport::cmdBrowseClick);
+
+    // Page 4: confirmation.
+    auto* finish = new QLabel(QStringLiteral("Press the Finish button below to export your selected colors!"), m_pages[3]);
+    finish->setGeometry(8, 4, 256, 49);
+    finish->setWordWrap(true);
+    finish->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    connect(cmdNext, &QPushButton::clicked, this, &TfrmExport::cmdNextClick);
+    connect(cmdBack, &QPushButton::clicked, this, &TfrmExport::cmdBackClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &TfrmExport::cmdCancelClick);
+
+    lstType->setCurrentRow(0);
+    lstTypeClick();
+    chkFavsClick();
+    showPage(1);
+}
+
+void TfrmExport::setGroups(const ExportGroups& groups)
+{
+    m_groups = groups;
+    chkFavsClick();
+}
+
+TExportList TfrmExport::exportList() const
+{
+    return TExportList::build(m_groups, {chkFavs->isChecked(), chkWheel->isChecked(), chkMixer->isChecked(),
+                                         chkHistory->isChecked()});
+}
+
+void TfrmExport::Reset()
+{
+    chkFavs->setChecked(true);
+    chkMixer->setChecked(false);
+    chkWheel->setChecked(false);
+    chkHistory->setChecked(false);
+    chkFavsClick();
+    lstType->setCurrentRow(0);
+    txtLocation->clear();
+    showPage(1);
+    lstTypeClick();
+}
+
+void TfrmExport::showPage(int page)
+{
+    m_page = page;
+    for (int i = 0; i < 4; ++i)
+        m_pages[i]->setVisible(i + 1 == page);
+    cmdBack->setEnabled(page > 1);
+    if (page == 3)
+        cmdNext->setEnabled(!txtLocation->text().isEmpty());
+    else if (page == 1)
+        cmdNext->setEnabled(!m_list.isEmpty());
+    else
+        cmdNext->setEnabled(true);
+    cmdNext->setText(page == 4 ? QStringLiteral("Finish") : QStringLiteral("Next >"));
+    if (page == 3)
+        txtLocation->setFocus();
+}
+
+void TfrmExport::chkFavsClick()
+{
+    m_list = exportList();
+    if (m_page == 1)
+        cmdNext->setEnabled(!m_list.isEmpty());
+    pbColors->update();
+}
+
+void TfrmExport::lstTypeClick()
+{
+    const int row = std::max(0, lstType->currentRow());
+    lblDescription->setText(QString::fromLatin1(ExportFormatAt(row).description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+void TfrmExport::txtLocationChange(const QString& text)
+{
+    const int format = std::max(0, lstType->currentRow());
+    const qsizetype slash = text.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash >= 0 ? text.left(slash + 1) : QString();
+    const bool folderExists = !folder.isEmpty() && QDir(folder).exists();
+    cmdNext->setEnabled(folderExists && text.endsWith(QLatin1String(ExportFormatAt(format).extension), Qt::CaseSensitive));
+}
+
+void TfrmExport::cmdBrowseClick()
+{
+    const ExportFormatInfo& f = ExportFormatAt(std::max(0, lstType->currentRow()));
+    const QString title = QStringLiteral("Export file to...");
+    const QString filter = qtFilter(f.filter);
+    const QString suffix = QString::fromLatin1(f.extension + 1);
+    QString path;
+    if (m_fileDialog) {
+        path = m_fileDialog(title, filter, suffix);
+    } else {
+        QFileDialog dialog(this, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().first();
+    }
+    if (!path.isEmpty())
+        txtLocation->setText(path);
+}
+
+void TfrmExport::showMessage(const QString& text, bool error)
+{
+    if (m_message) {
+        m_message(text, error);
+        return;
+    }
+    if (error)
+        QMessageBox::critical(this, QStringLiteral("Tintvale Studio"), text);
+    else
+        QMessageBox::information(this, QStringLiteral("Tintvale Studio"), text);
+}
+
+void TfrmExport::cmdNextClick()
+{
+    if (m_page == 4) {
+        m_list = exportList();
+        const ExportResult r = ExportFile::Write(lstType->currentRow(), m_list, txtLocation->text());
+        if (!r.ok()) {
+            // The wizard stays on this page; Finish may be pressed again.
+            showMessage(r.message, true);
+            return;
+        }
+        if (r.leftOut > 0)
+            showMessage(ExportFile::LeftOutText(r.leftOut), false);
+        m_page = 5;
+        accept();
+        return;
+    }
+    if (m_page == 2)
+        txtLocation->clear();
+    showPage(m_page + 1);
+}
+
+void TfrmExport::cmdBackClick()
+{
+    if (m_page > 1)
+        showPage(m_page - 1);
+}
+
+void TfrmExport::cmdCancelClick()
+{
+    reject();
+}
