@@ -105,7 +105,7 @@ private slots:
         // First colour of row 1.
         QCOMPARE(img.pixel(1, cell + 1), qRgb(perRow, 100, 200));
         // Beyond the last column: button face.
-        QCOMPARE(img.pixel(perRow * cell + 2, 2), qRgb(240, 240, 240));
+        QCOMPARE(img.pixel(perRow * cell + 1, 2), qRgb(240, 240, 240));
     }
 
     void locationRules_data()
