@@ -5,6 +5,9 @@
 #include "paint/QtColor.h"
 
 #include <QPainterPath>
+#include <QtMath>
+
+#include <cmath>
 
 namespace Workspace {
 
@@ -23,12 +26,18 @@ QRectF Circle(QPointF c, qreal r)
     return QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r);
 }
 
-// The outline of a pie, as a path for the decoration.
-QPainterPath PieOutline(QPointF c, qreal r, qreal startDeg, qreal spanDeg)
+// The outline of a ring sector between radii r0 and r1: both radial edges
+// and the outer arc (the inner arc is left open).
+QPainterPath SectorOutline(QPointF c, qreal r0, qreal r1, qreal startDeg, qreal spanDeg)
 {
-    QPainterPath path(c);
-    path.arcTo(Circle(c, r), startDeg, spanDeg);
-    path.closeSubpath();
+    auto at = [c](qreal r, qreal deg) {
+        const qreal rad = qDegreesToRadians(deg);
+        return c + QPointF(r * std::cos(rad), -r * std::sin(rad));
+    };
+    QPainterPath path(at(r0, startDeg));
+    path.lineTo(at(r1, startDeg));
+    path.arcTo(Circle(c, r1), startDeg, spanDeg);
+    path.lineTo(at(r0, startDeg + spanDeg));
     return path;
 }
 
@@ -73,35 +82,27 @@ void renderWheel(QPainter& p, const WheelState& state)
     FillDisc(p, cx, cy, kWheelCentreRadius, clWhite);
 
     // Decoration on the borders only: a thin dark outline round each wedge
-    // and spoke, and a light arc just inside each rim. The wedges' radii run
-    // under the spokes, so the wedge outlines are kept off the spoke area.
+    // and spoke, and a light arc just inside each rim. Radii are drawn from
+    // the centre disc (spokes) or from the spokes' rim (wedges) outwards,
+    // so no line crosses the inside of a spoke or the centre.
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setBrush(Qt::NoBrush);
-    QPainterPath spokeArea;
-    for (const SpokeAngles& s : kSpokes)
-        spokeArea = spokeArea.united(PieOutline(c, kSpokeOuterRadius + 0.5, s.outerFrom, s.outerTo - s.outerFrom));
-    QPainterPath centre;
-    centre.addEllipse(Circle(c, kWheelCentreRadius + 0.5));
-    spokeArea = spokeArea.united(centre);
-    QPainterPath outside;
-    outside.addRect(QRectF(QPointF(0, 0), QSizeF(state.size)));
-    p.setClipPath(outside.subtracted(spokeArea));
+    const qreal wedgeInner = kSpokeOuterRadius + 1.5;
     for (int i = 0; i < 12; ++i) {
         const qreal r = i == 0 ? kWheelBaseRadius : kWheelRadius;
         p.setPen(QPen(QColor(0, 0, 0, 110), 0.8));
-        p.drawPath(PieOutline(c, r, WedgeStart(i), 30));
+        p.drawPath(SectorOutline(c, wedgeInner, r, WedgeStart(i), 30));
         p.setPen(QPen(QColor(255, 255, 255, 90), 0.8, Qt::SolidLine, Qt::FlatCap));
         p.drawArc(Circle(c, r - 1), WedgeStart(i) * 16, 30 * 16);
     }
-    p.setClipPath(outside.subtracted(centre));
+    const qreal centreRim = kWheelCentreRadius + 0.5;
     for (const SpokeAngles& s : kSpokes) {
         p.setPen(QPen(QColor(0, 0, 0, 90), 0.8));
-        p.drawPath(PieOutline(c, kSpokeOuterRadius, s.outerFrom, s.outerTo - s.outerFrom));
-        p.drawPath(PieOutline(c, kSpokeInnerRadius, s.innerFrom, s.innerTo - s.innerFrom));
+        p.drawPath(SectorOutline(c, centreRim, kSpokeOuterRadius, s.outerFrom, s.outerTo - s.outerFrom));
+        p.drawPath(SectorOutline(c, centreRim, kSpokeInnerRadius, s.innerFrom, s.innerTo - s.innerFrom));
         p.setPen(QPen(QColor(255, 255, 255, 80), 0.8, Qt::SolidLine, Qt::FlatCap));
         p.drawArc(Circle(c, kSpokeOuterRadius - 1), s.outerFrom * 16, (s.outerTo - s.outerFrom) * 16);
     }
-    p.setClipping(false);
     p.setPen(QPen(QColor(0, 0, 0, 70), 1.0));
     p.drawEllipse(Circle(c, kWheelCentreRadius));
     p.restore();

@@ -4,6 +4,7 @@
 #include "VariationBoxes.h"
 #include "WheelPicture.h"
 #include "WorkspacePaint.h"
+#include "paint/GdiPaint.h"
 #include "paint/QtColor.h"
 #include "paint/SystemColors.h"
 
@@ -232,6 +233,18 @@ void tst_Pictures::hatch()
     QCOMPARE(px(img, QPoint(3, 3)), HatchColor());
     QCOMPARE(px(img, QPoint(6, 0)), SystemColors::BtnFace);
     QCOMPARE(px(img, QPoint(1, 1)), SystemColors::BtnFace);
+
+    // The whole hatch equals the classic canvas's lines, end points excluded.
+    QImage big(QSize(262, 261), QImage::Format_RGB32), ref(big.size(), QImage::Format_RGB32);
+    {
+        QPainter p(&big);
+        PaintHatchedBackground(p, big.size());
+        QPainter r(&ref);
+        GdiPaint::FillRect(r, 0, 0, 262, 261, SystemColors::BtnFace);
+        for (int d = 1; d < 2 * 262; d += 5)
+            GdiPaint::Line(r, 0, d, d, 0, HatchColor());
+    }
+    QCOMPARE(big, ref);
 }
 
 TV_REGISTER_TEST(tst_Pictures);
