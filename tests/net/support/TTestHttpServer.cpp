@@ -1,0 +1,163 @@
+#include "TTestHttpServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+TTestHttpServer::TTestHttpServer(QObject* parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &TTestHttpServer::onConnection);
+}
+
+TTestHttpServer::~TTestHttpServer() = default;
+
+bool TTestHttpServer::start(quint16 port)
+{
+    return m_server.listen(QHostAddress(QHostAddress::LocalHost), port);
+}
+
+void TTestHttpServer::stop()
+{
+    m_server.close();
+}
+
+QString TTestHttpServer::base() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+}
+
+void TTestHttpServer::route(const QByteArray& path, const TTestResponse& response)
+{
+    m_routes.insert(path, response);
+}
+
+void TTestHttpServer::page(const QByteArray& path, const QByteArray& body, const QByteArray& contentType)
+{
+    TTestResponse r;
+    r.body = body;
+    r.header("Content-Type", contentType);
+    route(path, r);
+}
+
+void TTestHttpServer::redirect(const QByteArray& path, const QByteArray& location, int status)
+{
+    TTestResponse r;
+    r.status = status;
+    r.reason = "Moved";
+    r.header("Location", location);
+    route(path, r);
+}
+
+void TTestHttpServer::serveDirectory(const QByteArray& prefix, const QString& dir)
+{
+    m_dirs.append({prefix, dir});
+}
+
+void TTestHttpServer::setHandler(std::function<std::optional<TTestResponse>(const TTestRequest&)> handler)
+{
+    m_handler = std::move(handler);
+}
+
+QList<QByteArray> TTestHttpServer::requestedTargets() const
+{
+    QList<QByteArray> list;
+    for (const TTestRequest& r : m_requests)
+        list.append(r.target);
+    return list;
+}
+
+TTestResponse TTestHttpServer::respond(const TTestRequest& request) const
+{
+    if (m_handler)
+        if (std::optional<TTestResponse> r = m_handler(request))
+            return *r;
+    const auto it = m_routes.constFind(request.target);
+    if (it != m_routes.constEnd())
+        return *it;
+    for (const auto& [prefix, dir] : m_dirs) {
+        if (!request.target.startsWith(prefix))
+            continue;
+        QByteArray rel = request.target.mid(prefix.size());
+        rel = rel.left(rel.indexOf('?') < 0 ? rel.size() : rel.indexOf('?'));
+        if (rel.contains(".."))
+            break;
+        QFile f(QDir(dir).filePath(QString::fromUtf8(rel)));
+        if (f.open(QIODevice::ReadOnly)) {
+            TTestResponse r;
+            r.body = f.readAll();
+            return r;
+        }
+    }
+    TTestResponse missing;
+    missing.status = 404;
+    missing.reason = "Not Found";
+    missing.body = "not found";
+    return missing;
+}
+
+void TTestHttpServer::onConnection()
+{
+    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        auto buffer = std::make_shared<QByteArray>();
+        auto answered = std::make_shared<bool>(false);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer, answered] {
+            *buffer += socket->readAll();
+            const qsizetype end = buffer->indexOf("\r\n\r\n");
+            if (*answered || end < 0)
+                return;
+            *answered = true;
+            TTestRequest request;
+            const QList<QByteArray> lines = buffer->left(end).split('\n');
+            const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+            request.method = first.value(0);
+            request.target = first.value(1);
+            for (qsizetype i = 1; i < lines.size(); ++i) {
+                const qsizetype colon = lines[i].indexOf(':');
+                if (colon > 0)
+                    request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+            }
+            m_requests.append(request);
+            const TTestResponse r = respond(request);
+            QPointer<QTcpSocket> guard(socket);
+            auto send = [guard, r] {
+                if (!guard)
+                    return;
+                if (r.drop) {
+                    guard->abort();
+                    guard->deleteLater();
+                    return;
+                }
+                QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reason + "\r\n";
+                for (const auto& [name, value] : r.headers)
+                    head += name + ": " + value + "\r\n";
+                head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n";
+                guard->write(head);
+                if (r.trickleIntervalMs <= 0) {
+                    guard->write(r.body);
+                    guard->disconnectFromHost();
+                    return;
+                }
+                auto* timer = new QTimer(guard);
+                auto next = std::make_shared<qsizetype>(0);
+                QObject::connect(timer, &QTimer::timeout, guard, [guard, r, next, timer] {
+                    if (*next >= r.body.size()) {
+                        timer->stop();
+                        guard->disconnectFromHost();
+                        return;
+                    }
+                    guard->write(r.body.mid((*next)++, 1));
+                });
+                timer->start(r.trickleIntervalMs);
+            };
+            if (r.delayMs > 0)
+                QTimer::singleShot(r.delayMs, socket, send);
+            else
+                send();
+        });
+    }
+}

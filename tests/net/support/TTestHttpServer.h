@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+#include <functional>
+#include <optional>
+
+// A small HTTP/1.1 server on 127.0.0.1 for tests and benchmarks: fixed
+// responses by path, redirects, a directory of files, slow and trickling
+// answers. Every connection gets one response and is closed. It runs on the
+// thread that owns it, so a blocking client on that thread must run an event
+// loop while it waits (THttpClient does).
+struct TTestResponse {
+    int status = 200;
+    QByteArray reason = "OK";
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+    int delayMs = 0;           // wait before sending anything
+    int trickleIntervalMs = 0; // > 0: send the body one byte per interval
+    bool drop = false;         // close the connection without answering
+
+    void header(const QByteArray& name, const QByteArray& value) { headers.append(std::pair(name, value)); }
+};
+
+struct TTestRequest {
+    QByteArray method;
+    QByteArray target;                   // path and query as sent
+    QHash<QByteArray, QByteArray> headers; // names in lower case
+};
+
+class TTestHttpServer : public QObject {
+    Q_OBJECT
+public:
+    explicit TTestHttpServer(QObject* parent = nullptr);
+    ~TTestHttpServer() override;
+
+    bool start(quint16 port = 0);
+    void stop();
+    quint16 port() const { return m_server.serverPort(); }
+    // "http://127.0.0.1:<port>"
+    QString base() const;
+    QString url(const QString& path) const { return base() + path; }
+
+    void route(const QByteArray& path, const TTestResponse& response);
+    void page(const QByteArray& path, const QByteArray& body, const QByteArray& contentType = "text/html");
+    void redirect(const QByteArray& path, const QByteArray& location, int status = 302);
+    // Serves the files below `dir` under `prefix` ("/doc/").
+    void serveDirectory(const QByteArray& prefix, const QString& dir);
+    // Asked first for every request; nullopt falls back to the routes.
+    void setHandler(std::function<std::optional<TTestResponse>(const TTestRequest&)> handler);
+
+    const QList<TTestRequest>& requests() const { return m_requests; }
+    QList<QByteArray> requestedTargets() const;
+    void clearLog() { m_requests.clear(); }
+
+private:
+    void onConnection();
+    TTestResponse respond(const TTestRequest& request) const;
+
+    QTcpServer m_server;
+    QHash<QByteArray, TTestResponse> m_routes;
+    QList<std::pair<QByteArray, QString>> m_dirs;
+    std::function<std::optional<TTestResponse>(const TTestRequest&)> m_handler;
+    QList<TTestRequest> m_requests;
+};
