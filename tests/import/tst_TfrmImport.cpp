@@ -1,0 +1,301 @@
+// The import wizard driven through its controls, with real files.
+#include "GifEncoder.h"
+#include "TestRegistry.h"
+#include "TfrmImport.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+template <typename T>
+T* child(QWidget* w, const char* name)
+{
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+struct Recorder {
+    QStringList calls;
+    QList<TColor> colors;
+    ImportTarget target()
+    {
+        return {[this] { calls << QStringLiteral("begin"); },
+                [this](TColor c, const QString& name, bool first) {
+                    colors << c;
+                    calls << QStringLiteral("add %1 %2").arg(name).arg(first);
+                },
+                [this](int n) { calls << QStringLiteral("end %1").arg(n); }};
+    }
+};
+
+QString writeGif(const QString& path, const QList<QRgb>& pixels)
+{
+    QImage img(int(pixels.size()), 1, QImage::Format_RGB32);
+    for (int i = 0; i < pixels.size(); ++i)
+        img.setPixel(i, 0, pixels[i]);
+    GifEncoder::EncodeFile(img, path);
+    return path;
+}
+
+} // namespace
+
+class tst_TfrmImport : public QObject {
+    Q_OBJECT
+
+    void goToPage2(TfrmImport& w, int type)
+    {
+        child<QListWidget>(&w, "lstType")->setCurrentRow(type);
+        child<QPushButton>(&w, "cmdNext")->click();
+        QCOMPARE(w.currentPage(), 2);
+    }
+
+private slots:
+    void resetAfterUse()
+    {
+        TfrmImport w;
+        goToPage2(w, 1);
+        QCOMPARE(child<QLabel>(&w, "Label3")->text(), QStringLiteral("Import colors from file:"));
+        QVERIFY(child<QLineEdit>(&w, "txtLocation")->text().isEmpty());
+        w.Reset();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Import Wizard"));
+        QCOMPARE(w.currentPage(), 1);
+        QCOMPARE(child<QListWidget>(&w, "lstType")->currentRow(), 0);
+        QCOMPARE(child<QLineEdit>(&w, "txtLocation")->text(), QStringLiteral("http://"));
+        QVERIFY(child<QLabel>(&w, "lblDescription")->text().startsWith(QStringLiteral("Import all of the colors from any website")));
+        QVERIFY(!child<QPushButton>(&w, "cmdBack")->isEnabled());
+        QCOMPARE(child<QListWidget>(&w, "lstType")->item(2)->text(), QStringLiteral("Adobe Photoshop Color Palette\t\tACO"));
+    }
+
+    void webAddressRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("http") << "http://example.org" << true;
+        QTest::newRow("no scheme") << "example.org" << false;
+        QTest::newRow("capitals") << "HTTP://example.org" << false;
+        QTest::newRow("secure") << "https://example.org" << false;
+    }
+    void webAddressRule()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, enabled);
+        TfrmImport w;
+        goToPage2(w, 0);
+        QVERIFY(!child<QPushButton>(&w, "cmdBrowse")->isVisibleTo(&w));
+        QCOMPARE(child<QLabel>(&w, "Label3")->text(), QStringLiteral("Import colors from URL:"));
+        child<QLineEdit>(&w, "txtLocation")->setText(text);
+        QCOMPARE(child<QPushButton>(&w, "cmdNext")->isEnabled(), enabled);
+    }
+
+    void spaceIsDroppedForWeb()
+    {
+        TfrmImport w;
+        w.show();
+        goToPage2(w, 0);
+        QLineEdit* loc = child<QLineEdit>(&w, "txtLocation");
+        QTest::keyClicks(loc, QStringLiteral("a b"));
+        QCOMPARE(loc->text(), QStringLiteral("http://ab"));
+    }
+
+    void fileRule_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("create");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("gif") << 1 << "a.gif" << true << true;
+        QTest::newRow("capital extension") << 1 << "a.GIF" << true << false;
+        QTest::newRow("missing") << 2 << "a.aco" << false << false;
+        QTest::newRow("aco") << 2 << "a.aco" << true << true;
+        QTest::newRow("act for aco type") << 2 << "a.act" << true << false;
+        QTest::newRow("act") << 3 << "a.act" << true << true;
+    }
+    void fileRule()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, name);
+        QFETCH(bool, create);
+        QFETCH(bool, enabled);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (create) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        TfrmImport w;
+        goToPage2(w, type);
+        QVERIFY(child<QPushButton>(&w, "cmdBrowse")->isVisibleTo(&w));
+        QVERIFY(!child<QPushButton>(&w, "cmdNext")->isEnabled());
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QCOMPARE(child<QPushButton>(&w, "cmdNext")->isEnabled(), enabled);
+    }
+
+    void gifImportFiltersAndSelects()
+    {
+        QTemporaryDir dir;
+        // Black, white, red, red: the table holds three distinct colours
+        // padded to four with black; with both options one red remains.
+        const QString path = writeGif(dir.filePath(QStringLiteral("p.gif")),
+                                      {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(255, 0, 0)});
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QString title, filter;
+        w.setFileDialog([&](const QString& t, const QString& f, const QString&) {
+            title = t;
+            filter = f;
+            return path;
+        });
+        goToPage2(w, 1);
+        child<QPushButton>(&w, "cmdBrowse")->click();
+        QCOMPARE(title, QStringLiteral("Import color from..."));
+        QCOMPARE(filter, QStringLiteral("GIF Image (*.gif)"));
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        QVERIFY(next->isEnabled());
+        next->click();
+        QCOMPARE(next->text(), QStringLiteral("Finish"));
+        next->click();
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QCOMPARE(rec.calls, (QStringList{"begin", "add  1", "end 1"}));
+        QCOMPARE(rec.colors, QList<TColor>{MakeColor(255, 0, 0)});
+    }
+
+    void badGifStaysOnFinish()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.gif"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("GIF89a garbage");
+        f.close();
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QStringList errors;
+        w.setMessageHandler([&](TfrmImport::MessageKind k, const QString& t) {
+            if (k == TfrmImport::MessageKind::Error)
+                errors << t;
+        });
+        goToPage2(w, 1);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(w.currentPage(), 3);
+        QVERIFY(rec.calls.isEmpty());
+    }
+
+    void vanishedAcoClosesWithMessage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gone.aco"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QStringList plain;
+        w.setMessageHandler([&](TfrmImport::MessageKind k, const QString& t) {
+            if (k == TfrmImport::MessageKind::Plain)
+                plain << t;
+        });
+        goToPage2(w, 2);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        QFile::remove(path);
+        next->click();
+        QCOMPARE(plain, QStringList{QStringLiteral("Error importing file from: ") + path});
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QVERIFY(rec.calls.isEmpty());
+    }
+
+    void actImportKeepsDuplicatesOfFavourites()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.act"));
+        QByteArray bytes(768, '\0');
+        bytes[0] = char(10); // (10, 0, 0), then 255 blacks
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        child<QCheckBox>(&w, "chkRemoveGrey")->setChecked(false);
+        goToPage2(w, 3);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(rec.colors, (QList<TColor>{MakeColor(10, 0, 0), clBlack}));
+        QCOMPARE(rec.calls.last(), QStringLiteral("end 2"));
+    }
+
+    void webWithoutHarvesterIsUnavailable()
+    {
+        TfrmImport w;
+        QStringList info;
+        w.setMessageHandler([&](TfrmImport::MessageKind, const QString& t) { info << t; });
+        goToPage2(w, 0);
+        child<QLineEdit>(&w, "txtLocation")->setText(QStringLiteral("http://127.0.0.1/"));
+        child<QPushButton>(&w, "cmdNext")->click();
+        QCOMPARE(w.currentPage(), 2);
+        QCOMPARE(info.size(), 1);
+    }
+
+    void webFailureReturnsToPage2()
+    {
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        int attempts = 0;
+        w.setWebHarvester([&](const QString& url, QList<QPair<QString, TColor>>& out, QString& error) {
+            ++attempts;
+            if (attempts == 1) {
+                error = QStringLiteral("refused");
+                return false;
+            }
+            QTest::qVerify(url == QStringLiteral("http://127.0.0.1:1/x"), "url", "", __FILE__, __LINE__);
+            out = {{QStringLiteral("body - color"), MakeColor(1, 2, 3)},
+                   {QStringLiteral("p - color"), MakeColor(1, 2, 3)},
+                   {QStringLiteral("a - color"), MakeColor(200, 0, 0)}};
+            return true;
+        });
+        QStringList errors;
+        w.setMessageHandler([&](TfrmImport::MessageKind k, const QString& t) {
+            if (k == TfrmImport::MessageKind::ImportError)
+                errors << t;
+        });
+        goToPage2(w, 0);
+        QLineEdit* loc = child<QLineEdit>(&w, "txtLocation");
+        loc->setText(QStringLiteral("http://127.0.0.1:1/x"));
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(errors, QStringList{QStringLiteral("Unable to import colors from:\r\nhttp://127.0.0.1:1/x\r\n\r\n"
+                                                    "Please check the URL and then try again.")});
+        QCOMPARE(w.currentPage(), 2);
+        QCOMPARE(loc->selectedText(), QStringLiteral("http://127.0.0.1:1/x"));
+        next->click();
+        QCOMPARE(w.currentPage(), 3);
+        next->click();
+        QCOMPARE(rec.calls, (QStringList{"begin", "add body - color 1", "add a - color 0", "end 2"}));
+    }
+};
+
+TV_REGISTER_TEST(tst_TfrmImport);
+
+#include "tst_TfrmImport.moc"
