@@ -147,11 +147,15 @@ GifDecodeResult Decode(QIODevice& device)
         }
         haveControl = false;
         const bool first = image.frames.isEmpty();
-        if (first && desc.Width > 0 && desc.Height > 0) {
+        if (first) {
+            // The first frame is drawn on the screen: both must stay in bounds,
+            // whatever the frame's own size.
             const qint64 screenW = std::max<qint64>(image.screenSize.width(), qint64(desc.Left) + desc.Width);
             const qint64 screenH = std::max<qint64>(image.screenSize.height(), qint64(desc.Top) + desc.Height);
             if (qint64(desc.Width) * desc.Height > MaxPixels || screenW * screenH > MaxPixels)
                 return failure(GifError::TooLarge);
+        }
+        if (first && desc.Width > 0 && desc.Height > 0) {
             if (!readRaster(gif, desc.Width, desc.Height, desc.Interlace, image.firstFrameIndices))
                 return giflibFailure(gif->Error);
         } else if (!skipRaster(gif)) {

@@ -19,7 +19,7 @@ namespace GifDecoder {
 
 // Frames and screens above this many pixels are refused (TooLarge), so that
 // a header alone cannot make the decoder allocate gigabytes.
-inline constexpr qint64 MaxPixels = qint64(1) << 26;
+inline constexpr qint64 MaxPixels = GifImage::MaxPixels;
 
 // Reads a GIF87a or GIF89a stream from the device's current position: the
 // screen, the global table, every frame's description and local table, and

@@ -21,7 +21,7 @@ QImage GifImage::firstFrameImage() const
     const GifFrameInfo& f = frames.first();
     const int width = std::max(screenSize.width(), f.rect.x() + f.rect.width());
     const int height = std::max(screenSize.height(), f.rect.y() + f.rect.height());
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0 || qint64(width) * height > MaxPixels)
         return {};
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull())

@@ -33,6 +33,9 @@ struct GifFrameInfo {
 // raster is decoded; later frames are listed, their data skipped).
 class GifImage {
 public:
+    // The largest screen or frame, in pixels, that is decoded or drawn.
+    static constexpr qint64 MaxPixels = qint64(1) << 26;
+
     QSize screenSize;
     GifColorTable globalTable; // empty when the file has none
     int backgroundIndex = 0;
@@ -50,6 +53,6 @@ public:
     // file places it beyond the screen) as Format_ARGB32: the frame's pixels
     // opaque, its transparent index and the screen outside the frame with
     // alpha 0. An index beyond the table paints opaque black. Null when the
-    // file has no frame.
+    // file has no frame or the screen exceeds MaxPixels.
     QImage firstFrameImage() const;
 };

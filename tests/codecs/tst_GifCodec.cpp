@@ -243,6 +243,20 @@ private slots:
         QCOMPARE(r.error, GifError::TooLarge);
     }
 
+    // Found by fuzzing: a first frame of width 0 on a 43,407 x 60,875
+    // screen must not make the bitmap allocate 8 GB.
+    void zeroSizedFirstFrameOnHugeScreen()
+    {
+        QFile f(QFINDTESTDATA("data/zero-width-first-frame-huge-screen.gif"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const GifDecodeResult r = GifDecoder::Decode(f);
+        QCOMPARE(r.error, GifError::TooLarge);
+        GifImage image;
+        image.screenSize = QSize(60000, 60000);
+        image.frames.append(GifFrameInfo{});
+        QVERIFY(image.firstFrameImage().isNull());
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<int>("width");
