@@ -3,6 +3,7 @@
 #include "Rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -10,9 +11,18 @@ namespace HSLUtils {
 
 namespace {
 
+// channel / 255 computed in extended precision and stored as a double, for
+// every channel value: the same numbers the division gives, without dividing.
+constexpr std::array<double, 256> kUnitChannel = [] {
+    std::array<double, 256> t{};
+    for (int i = 0; i < 256; ++i)
+        t[std::size_t(i)] = double(i / 255.0L);
+    return t;
+}();
+
 // One channel of HSLToRGB. h is a stored double hue offset; at most one
 // wrap-around correction is applied.
-int HueToChannel(double m1, double m2, double h)
+inline int HueToChannel(double m1, double m2, double h)
 {
     if (h < 0)
         h = h + 1.0L;
@@ -34,9 +44,9 @@ int HueToChannel(double m1, double m2, double h)
 
 void RGBToHSL(TColor color, double& H, double& S, double& L)
 {
-    const double r = RedOf(color) / 255.0L;
-    const double g = GreenOf(color) / 255.0L;
-    const double b = BlueOf(color) / 255.0L;
+    const double r = kUnitChannel[std::size_t(RedOf(color))];
+    const double g = kUnitChannel[std::size_t(GreenOf(color))];
+    const double b = kUnitChannel[std::size_t(BlueOf(color))];
     const double max = std::max({r, g, b});
     const double min = std::min({r, g, b});
     L = (static_cast<long double>(max) + min) / 2;
@@ -80,9 +90,9 @@ TColor HSLToRGB(double H, double S, double L)
 
 void RGBToHSV(TColor color, double& H, double& S, double& V)
 {
-    const double r = RedOf(color) / 255.0L;
-    const double g = GreenOf(color) / 255.0L;
-    const double b = BlueOf(color) / 255.0L;
+    const double r = kUnitChannel[std::size_t(RedOf(color))];
+    const double g = kUnitChannel[std::size_t(GreenOf(color))];
+    const double b = kUnitChannel[std::size_t(BlueOf(color))];
     const double max = std::max({r, g, b});
     const double min = std::min({r, g, b});
     const double delta = static_cast<long double>(max) - min;
