@@ -248,26 +248,15 @@ void TfrmStudioMain::buildMenus()
 
     QMenu* view = menu(nullptr, QStringLiteral("mnuView"), QStringLiteral("&View"));
     QMenu* blind = menu(view, QStringLiteral("mnuViewBlindness"), QStringLiteral("Color Blindness Simulation"));
-    static const char* const blindNames[9][2] = {
-        {"mnuViewBlindNormal", "Normal Vision"},
-        {"mnuViewBlindProtanopy", "Protanopia (Red-blind)"},
-        {"mnuViewBlindDeuteranopy", "Deuteranopia (Green-blind)"},
-        {"mnuViewBlindTritanopia", "Tritanopia (Blue-blind)"},
-        {"mnuViewBlindProtanomaly", "Protanomaly (Red-reduced)"},
-        {"mnuViewBlindDeuteranomaly", "Deuteranomaly (Green-reduced)"},
-        {"mnuViewBlindTritanomaly", "Tritanomaly (Blue-reduced)"},
-        {"mnuViewBlindTypicalMono", "Typical Monochromatic (Fully colorblind)"},
-        {"mnuViewBlindAtypicalMono", "Atypical Monochromatic"},
-    };
-    for (int i = 0; i < 9; ++i) {
-        QAction* a = makeAction(QLatin1String(blindNames[i][0]), QLatin1String(blindNames[i][1]));
+    for (const ColorVision::ModeInfo& info : ColorVision::kModes) {
+        QAction* a = makeAction(QLatin1String(info.menuName), QLatin1String(info.caption));
         a->setCheckable(true);
-        a->setData(i);
-        a->setChecked(i == 0);
-        m_blindItems[i] = a;
+        a->setData(int(info.mode));
+        a->setChecked(info.mode == ColorVision::Normal);
+        m_blindItems[std::size_t(info.mode)] = a;
         connect(a, &QAction::triggered, this, [this, a] { mnuViewBlindNormalClick(a); });
         blind->addAction(a);
-        if (i == 0 || i == 3 || i == 6)
+        if (info.separatorAfter)
             blind->addSeparator();
     }
     view->addSeparator();
