@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QMenu>
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -452,6 +453,11 @@ void tst_StudioMain::visionModeRepaintsTheViews()
     QVERIFY(FromQRgb(red->pixelAt(QPoint(3, 4))) != MakeColor(2, 0, 255));
     QCOMPARE(ColorToHex(FromQRgb(base->pixelAt(QPoint(5, 5)))), QStringLiteral("719CFF"));
     QCOMPARE(child<QAction>(w.get(), "mnuViewBlindNormal")->isChecked(), false);
+    const QList<QAction*> items = child<QMenu>(w.get(), "mnuViewBlindness")->actions();
+    QCOMPARE(items.size(), 12);
+    for (int i : {1, 5, 9})
+        QVERIFY(items.at(i)->isSeparator());
+    QCOMPARE(items.at(11)->text(), QStringLiteral("Atypical Monochromatic"));
     // The stored colour is untouched.
     QCOMPARE(w->WorkingColor(), MakeColor(0, 0, 255));
     child<QAction>(w.get(), "mnuViewBlindNormal")->trigger();
