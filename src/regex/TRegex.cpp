@@ -102,17 +102,32 @@ TRegex::TRegex(const QString& pattern, Quantifiers quantifiers)
     m_re.optimize();
 }
 
-QStringView TRegex::searchable(QStringView subject)
+TRegex::Subject::Subject(QStringView subject)
 {
     const qsizetype nul = subject.indexOf(QChar(0));
-    return nul < 0 ? subject : subject.left(nul);
+    m_view = nul < 0 ? subject : subject.left(nul);
+    for (qsizetype i = 0; i < m_view.size(); ++i) {
+        const QChar c = m_view[i];
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < m_view.size() && m_view[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (m_fixed.isNull())
+            m_fixed = m_view.toString();
+        m_fixed[i] = QChar::ReplacementCharacter;
+    }
 }
 
 std::optional<TRegex::Match> TRegex::matchIn(QStringView text, qsizetype from) const
 {
     if (!isValid() || from > text.size())
         return std::nullopt;
-    const QRegularExpressionMatch m = m_re.match(text, from);
+    // The text has been made valid UTF-16 (see searchable), so the engine
+    // need not check all of it again on every call.
+    const QRegularExpressionMatch m =
+        m_re.match(text, from, QRegularExpression::NormalMatch, QRegularExpression::DontCheckSubjectStringMatchOption);
     if (!m.hasMatch())
         return std::nullopt;
     return Match{m.capturedStart(0), m.capturedLength(0)};
@@ -120,12 +135,14 @@ std::optional<TRegex::Match> TRegex::matchIn(QStringView text, qsizetype from) c
 
 std::optional<TRegex::Match> TRegex::match(QStringView subject, qsizetype from) const
 {
-    return matchIn(searchable(subject), from);
+    const Subject prepared(subject);
+    return matchIn(prepared.text(), from);
 }
 
 QString TRegex::first(QStringView subject) const
 {
-    const QStringView text = searchable(subject);
+    const Subject prepared(subject);
+    const QStringView text = prepared.text();
     const std::optional<Match> m = matchIn(text, 0);
     return m ? text.mid(m->start, m->length).toString() : QString();
 }
@@ -142,7 +159,8 @@ QStringList TRegex::all(QStringView subject) const
 
 QString TRegex::removeAll(const QString& subject) const
 {
-    const QStringView text = searchable(subject);
+    const Subject prepared(subject);
+    const QStringView text = prepared.text();
     QString out;
     out.reserve(subject.size());
     qsizetype kept = 0; // start of the text not yet copied
@@ -155,6 +173,7 @@ QString TRegex::removeAll(const QString& subject) const
         kept = m->end();
         from = m->length > 0 ? m->end() : m->end() + 1;
     }
-    out += QStringView(subject).mid(kept);
+    out += text.mid(kept);
+    out += QStringView(subject).mid(text.size());
     return out;
 }

@@ -46,14 +46,16 @@ public:
     // Every match in order, by the successive-match rule above.
     QStringList all(QStringView subject) const;
     // The subject with every match removed. Text after the first NUL is not
-    // searched and is kept as it is.
+    // searched and is kept as it is (an unpaired surrogate before it becomes
+    // U+FFFD).
     QString removeAll(const QString& subject) const;
 
     // Calls f(QStringView match) for every match in order; f returns false to stop.
     template <typename F>
     void forEach(QStringView subject, F&& f) const
     {
-        const QStringView text = searchable(subject);
+        const Subject prepared(subject);
+        const QStringView text = prepared.text();
         qsizetype from = 0;
         while (from <= text.size()) {
             const std::optional<Match> m = matchIn(text, from);
@@ -68,8 +70,19 @@ public:
     // The pattern as handed to the engine (class escapes spelled out).
     const QString& translatedPattern() const { return m_translated; }
 
-    // The part of a subject that is searched: everything before the first NUL.
-    static QStringView searchable(QStringView subject);
+    // The part of a subject that is searched: everything before the first
+    // NUL, with any unpaired surrogate read as U+FFFD (so that the engine can
+    // skip its own validity check, which would cost a pass over the whole
+    // text on every call).
+    class Subject {
+    public:
+        explicit Subject(QStringView subject);
+        QStringView text() const { return m_fixed.isNull() ? m_view : QStringView(m_fixed); }
+
+    private:
+        QStringView m_view;
+        QString m_fixed;
+    };
 
 private:
     std::optional<Match> matchIn(QStringView text, qsizetype from) const;
