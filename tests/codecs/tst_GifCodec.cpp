@@ -119,6 +119,37 @@ QImage randomImage(int w, int h, int colors, quint32 seed)
     return img;
 }
 
+// Colour table entries as giftext prints them ("12: 0ch 25h 7fh"), in order.
+GifColorTable giftextTable(const QString& giftext, const QString& path)
+{
+    QProcess p;
+    p.start(giftext, {QStringLiteral("-c"), path});
+    p.waitForFinished(30000);
+    const QString text = QString::fromLatin1(p.readAllStandardOutput());
+    static const QRegularExpression entry(
+        QStringLiteral("(\\d+):\\s*([0-9a-fA-F]{2})h\\s+([0-9a-fA-F]{2})h\\s+([0-9a-fA-F]{2})h"));
+    GifColorTable seen;
+    for (auto it = entry.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(1).toInt() != int(seen.size()))
+            break; // a second table (a frame's own) starts
+        seen.append(GifColor{std::uint8_t(m.captured(2).toInt(nullptr, 16)),
+                             std::uint8_t(m.captured(3).toInt(nullptr, 16)),
+                             std::uint8_t(m.captured(4).toInt(nullptr, 16))});
+    }
+    return seen;
+}
+
+// The first frame's pixels as ImageMagick decodes them, RGB bytes row by row.
+QByteArray streamPixels(const QString& stream, const QString& path)
+{
+    QProcess p;
+    p.start(stream, {QStringLiteral("-map"), QStringLiteral("rgb"), QStringLiteral("-storage-type"),
+                     QStringLiteral("char"), path + QStringLiteral("[0]"), QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return p.readAllStandardOutput();
+}
+
 } // namespace
 
 class tst_GifCodec : public QObject {
@@ -316,6 +347,41 @@ private slots:
             GifEncoder::EncodeFile(randomImage(4, 4, 2, 1), QStringLiteral("/nonexistent-folder/x.gif"));
         QCOMPARE(e.error, GifError::OpenFailed);
         QVERIFY(!e.message.isEmpty());
+    }
+
+    void readsFilesOfOtherPrograms_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("tableSize");
+        QTest::newRow("cmake logo, GIF89a") << "data/cmake-logo.gif" << 256;
+        QTest::newRow("cscope icon, GIF89a") << "data/cscope-folder.gif" << 8;
+        QTest::newRow("libxslt figure, GIF87a") << "data/libxslt-node87a.gif" << 256;
+    }
+    void readsFilesOfOtherPrograms()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, tableSize);
+        const QString path = QFINDTESTDATA(file);
+        const GifDecodeResult d = GifDecoder::DecodeFile(path);
+        QVERIFY2(d.ok(), qPrintable(d.message));
+        QCOMPARE(d.image.activeColorTable(0).size(), tableSize);
+        const QString giftext = QStandardPaths::findExecutable(QStringLiteral("giftext"));
+        const QString stream = QStandardPaths::findExecutable(QStringLiteral("stream"), {QStringLiteral("/usr/bin")});
+        if (giftext.isEmpty() && stream.isEmpty())
+            QSKIP("neither giftext (giflib-tools) nor stream (imagemagick) is installed");
+        if (!giftext.isEmpty())
+            QCOMPARE(giftextTable(giftext, path), d.image.activeColorTable(0));
+        if (!stream.isEmpty()) {
+            const QImage img = d.image.firstFrameImage();
+            const QByteArray rgb = streamPixels(stream, path);
+            QCOMPARE(rgb.size(), qsizetype(img.width()) * img.height() * 3);
+            for (int i = 0; i < img.width() * img.height(); ++i) {
+                const QRgb c = img.pixel(i % img.width(), i / img.width());
+                if (qAlpha(c) == 0)
+                    continue; // transparent: what stream puts there is its own choice
+                QCOMPARE(qRgb(uchar(rgb[3 * i]), uchar(rgb[3 * i + 1]), uchar(rgb[3 * i + 2])), c);
+            }
+        }
     }
 
     // Our encoder's output read back by giflib's giftext (colour table) and
