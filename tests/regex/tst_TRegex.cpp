@@ -60,6 +60,10 @@ void tst_TRegex::matches_data()
     QTest::newRow("posix class") << "[[:digit:]]+" << false << QString("a12") << QStringList{"12"};
     QTest::newRow("escaped metacharacters") << "rgb\\([0-9]\\)\\.\\*" << false << QString("rgb(1).*") << QStringList{"rgb(1).*"};
     QTest::newRow("alternation order") << "(background|background-color)\\s*:" << false << QString("background-color :") << QStringList{"background-color :"};
+    QTest::newRow("unpaired surrogate reads as U+FFFD") << "a.b" << false << (QString("xa") + QChar(0xD800) + "b")
+                                                     << QStringList{QString("a") + QChar(0xFFFD) + "b"};
+    QTest::newRow("surrogate pair is one character") << "a.b" << false << QString::fromUtf8("a\U0001F600b")
+                                                     << QStringList{QString::fromUtf8("a\U0001F600b")};
     QTest::newRow("lazy alternation keeps order") << "a|ab" << true << QString("ab") << QStringList{"a"};
 }
 
