@@ -13,6 +13,8 @@
 #include "TPaintBox.h"
 #include "TSchemeDocument.h"
 #include "TfrmOptions.h"
+#include "PalettePicture.h"
+#include "TPaletteView.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -102,6 +104,8 @@ void TfrmStudioMain::createOptionsWindow()
         m_favorites->setExpandedStyle(m_settings.readBool(SettingKey::FavStyleExp));
         m_favPanel->setDeleteWarning(m_settings.readBool(SettingKey::FavDelWarn));
     };
+    target.applyPalette = [this](int kind) { pbPalette->setKind(Workspace::PaletteKindFromValue(kind)); };
+    target.palettePicture = [](int kind) { return Workspace::BuildPalettePicture(Workspace::PaletteKindFromValue(kind)); };
     target.applyWebsafeMode = [this](int mode) {
         m_webSnapMode = mode;
         m_favPanel->setSnapMode(mode);
@@ -268,6 +272,8 @@ void TfrmStudioMain::buildMenus()
         wheelMode->addAction(a);
     }
     mnuRYB1->setChecked(true);
+    connect(mnuRYB1, &QAction::triggered, this, [this] { mnuRYBClick(true); });
+    connect(mnuRGB1, &QAction::triggered, this, [this] { mnuRYBClick(false); });
     QMenu* wheelStyle = menu(view, QStringLiteral("mnuViewWheelStyle"), QStringLiteral("Color Wheel Style"));
     mnuMPColorWheel1 = makeAction(QStringLiteral("mnuMPColorWheel1"), QStringLiteral("Color Wheel"));
     mnuMPColorSwatches1 = makeAction(QStringLiteral("mnuMPColorSwatches1"), QStringLiteral("Color Swatches"));
@@ -276,6 +282,8 @@ void TfrmStudioMain::buildMenus()
         wheelStyle->addAction(a);
     }
     mnuMPColorWheel1->setChecked(true);
+    connect(mnuMPColorWheel1, &QAction::triggered, this, &TfrmStudioMain::mnuMPColorWheelClick);
+    connect(mnuMPColorSwatches1, &QAction::triggered, this, &TfrmStudioMain::mnuMPColorSwatchesClick);
     view->addSeparator();
     QMenu* sort = menu(view, QStringLiteral("mnuViewSort"), QStringLiteral("Sort Favorite Colors..."));
     connect(sort->addAction(QStringLiteral("by Color")), &QAction::triggered, this, [this] { m_favPanel->sortByColor(); });
@@ -311,6 +319,8 @@ void TfrmStudioMain::repaintColorViews()
     m_favPanel->view()->refresh();
     pbBase->renderNow();
     repaintBars();
+    refreshDerivedView();
+    pbPalette->rebuild();
 }
 
 void TfrmStudioMain::buildToolbar()
@@ -480,31 +490,6 @@ void TfrmStudioMain::buildBaseColumn()
     cmdDummy->setGeometry(0, 1000, 10, 10); // out of sight: it only holds the keyboard focus
 }
 
-void TfrmStudioMain::buildCentre()
-{
-    tabDisplay = new QTabBar(m_client);
-    tabDisplay->setObjectName(QStringLiteral("tabDisplay"));
-    tabDisplay->addTab(QStringLiteral(" Color Wheel "));
-    tabDisplay->addTab(QStringLiteral(" Color Harmonies"));
-    tabDisplay->addTab(QStringLiteral(" Suggested Colors"));
-    tabDisplay->setGeometry(162, 56, 244, 22);
-    tabDisplay->setExpanding(false);
-    tabDisplay->setDrawBase(false);
-    tabDisplay->setUsesScrollButtons(false);
-    tabDisplay->setElideMode(Qt::ElideNone);
-    QFont tabFont = font();
-    tabFont.setPixelSize(10);
-    tabDisplay->setFont(tabFont);
-    tabDisplay->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 4px; border: 1px solid #a0a0a0; border-bottom: none;"
-        " background: #e4e4e4; margin-right: -1px; margin-top: 2px; }"
-        "QTabBar::tab:selected { background: #f0f0f0; margin-top: 0px; }"));
-
-    picWheel = new QWidget(m_client);
-    picWheel->setObjectName(QStringLiteral("picWheel"));
-    picWheel->setGeometry(162, 80, 262, 262);
-}
-
 void TfrmStudioMain::buildFavorites()
 {
     m_favPanel = new TFavoritesPanel(m_favorites, m_client);
@@ -513,6 +498,10 @@ void TfrmStudioMain::buildFavorites()
     connect(m_favPanel, &TFavoritesPanel::focusDummyRequested, this, [this] { cmdDummy->setFocus(); });
     connect(m_favPanel, &TFavoritesPanel::dropCompleted, this, [this] { m_pendingColor = m_wheelColors[0]; });
     cmdDummy->installEventFilter(this);
+    // In the main window the Delete key deletes favourites only while the
+    // hidden focus button has the focus (see eventFilter), not from every control.
+    if (auto* del = m_favPanel->findChild<QAction*>(QStringLiteral("actFavDelete")))
+        del->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void TfrmStudioMain::showColorPopup(TColor color, QPoint globalPos)
@@ -557,11 +546,19 @@ void TfrmStudioMain::startUp()
         a->setChecked(a->data().toInt() == blindness);
 
     const bool ryb = m_settings.readBool(SettingKey::RYBMode);
-    mnuRYB1->setChecked(ryb);
-    mnuRGB1->setChecked(!ryb);
+    for (QAction* a : {mnuRYB, mnuRYB1})
+        a->setChecked(ryb);
+    for (QAction* a : {mnuRGB, mnuRGB1})
+        a->setChecked(!ryb);
     const bool wheel = m_settings.readInt(SettingKey::WheelStyle) == 0;
-    mnuMPColorWheel1->setChecked(wheel);
-    mnuMPColorSwatches1->setChecked(!wheel);
+    if (wheel)
+        mnuMPColorWheelClick();
+    else
+        mnuMPColorSwatchesClick();
+    int palette = m_settings.readInt(SettingKey::Palette);
+    if (palette < 0 || palette > 2)
+        palette = 0;
+    pbPalette->setKind(Workspace::PaletteKindFromValue(palette));
 
     SetBaseColor(ColorFromValue(std::uint32_t(m_settings.readInt(SettingKey::MainBaseColor)) & 0xFFFFFF));
 
@@ -575,6 +572,7 @@ void TfrmStudioMain::startUp()
     int tab = m_settings.readInt(SettingKey::MainSelectedTab);
     if (tab >= 0 && tab < tabDisplay->count())
         tabDisplay->setCurrentIndex(tab);
+    tabDisplayChange(tabDisplay->currentIndex());
 
     if (m_settings.readBool(SettingKey::OnTop))
         tbOnTop->setChecked(true);

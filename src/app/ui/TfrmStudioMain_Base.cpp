@@ -10,6 +10,7 @@
 #include "TColorHistory.h"
 #include "TFavoritesPanel.h"
 #include "TPaintBox.h"
+#include "WheelColors.h"
 #include "paint/ColorMime.h"
 #include "paint/QtColor.h"
 
@@ -48,6 +49,7 @@ void TfrmStudioMain::SetBaseColor(TColor color)
     }
 
     generateWheelColors();
+    refreshDerivedView();
     m_pendingColor = color;
     refreshStatus();
     updateNavigationEnabling();
@@ -55,11 +57,7 @@ void TfrmStudioMain::SetBaseColor(TColor color)
 
 void TfrmStudioMain::generateWheelColors()
 {
-    // Entry 0 is the base colour regenerated from its own HSL triple; the
-    // derived wheel joins in with the workspace views.
-    double h, s, l;
-    RGBToHSL(m_workingColor, h, s, l);
-    m_wheelColors.fill(HSLToRGB(h, s, l));
+    m_wheelColors = Workspace::GenerateWheelColors(m_workingColor, rybMode());
 }
 
 void TfrmStudioMain::refreshStatus()

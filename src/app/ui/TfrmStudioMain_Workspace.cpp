@@ -1,0 +1,205 @@
+// The matching colours: the tab set with the wheel (or swatch boxes), the
+// harmonies and the suggested schemes, the wheel mode and style, the
+// matching-colours menu and the palette.
+#include "TfrmStudioMain.h"
+
+#include "HSLUtils.h"
+#include "TColorHistory.h"
+#include "TFavoritesPanel.h"
+#include "TFavoritesView.h"
+#include "TPaintBox.h"
+#include "TPaletteView.h"
+#include "TWheelView.h"
+#include "TfraBoxes.h"
+#include "TfraHarmonies.h"
+#include "TfraSuggested.h"
+#include "paint/GdiPaint.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace {
+constexpr QPoint kViewOrigin{162, 80};
+}
+
+template <class View>
+void TfrmStudioMain::connectColorView(View* view)
+{
+    connect(view, &View::colorPressed, this, [this](TColor c) { m_pendingColor = c; });
+    connect(view, &View::colorCommitted, this, &TfrmStudioMain::SetBaseColor);
+    connect(view, &View::contextMenuRequested, this, &TfrmStudioMain::showColorPopup);
+    connect(view, &View::dragFinished, this, [this] {
+        m_favPanel->view()->refresh();
+        m_pendingColor = m_wheelColors[0];
+    });
+}
+
+void TfrmStudioMain::buildCentre()
+{
+    tabDisplay = new QTabBar(m_client);
+    tabDisplay->setObjectName(QStringLiteral("tabDisplay"));
+    tabDisplay->addTab(QStringLiteral(" Color Wheel "));
+    tabDisplay->addTab(QStringLiteral(" Color Harmonies"));
+    tabDisplay->addTab(QStringLiteral(" Suggested Colors"));
+    tabDisplay->setGeometry(162, 56, 244, 22);
+    tabDisplay->setExpanding(false);
+    tabDisplay->setDrawBase(false);
+    tabDisplay->setUsesScrollButtons(false);
+    tabDisplay->setElideMode(Qt::ElideNone);
+    QFont tabFont = font();
+    tabFont.setPixelSize(10);
+    tabDisplay->setFont(tabFont);
+    tabDisplay->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 3px; border: 1px solid #a0a0a0; border-bottom: none;"
+        " background: #e4e4e4; margin-right: -1px; margin-top: 2px; }"
+        "QTabBar::tab:selected { background: #f0f0f0; margin-top: 0px; }"));
+    connect(tabDisplay, &QTabBar::currentChanged, this, &TfrmStudioMain::tabDisplayChange);
+
+    picWheel = new TWheelView(m_client);
+    picWheel->move(kViewOrigin);
+    fraBoxes = new TfraBoxes(m_client);
+    fraBoxes->move(kViewOrigin);
+    fraHarmonies = new TfraHarmonies(m_client);
+    fraHarmonies->move(kViewOrigin);
+    fraSuggested = new TfraSuggested(m_client);
+    fraSuggested->move(kViewOrigin);
+    connectColorView(picWheel);
+    connectColorView(fraBoxes);
+    connectColorView(fraHarmonies);
+    connectColorView(fraSuggested);
+    connect(fraHarmonies, &TfraHarmonies::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
+    connect(fraSuggested, &TfraSuggested::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
+    fraBoxes->hide();
+    fraHarmonies->hide();
+    fraSuggested->hide();
+
+    // The matching-colours menu and its button beside the tabs.
+    mnuMatchPop = new QMenu(this);
+    mnuMatchPop->setObjectName(QStringLiteral("mnuMatchPop"));
+    mnuRYB = makeAction(QStringLiteral("mnuRYB"), QStringLiteral("Traditional Color Wheel (RYB)"));
+    mnuRGB = makeAction(QStringLiteral("mnuRGB"), QStringLiteral("Computer Color Wheel (RGB)"));
+    for (QAction* a : {mnuRYB, mnuRGB}) {
+        a->setCheckable(true);
+        mnuMatchPop->addAction(a);
+    }
+    mnuRYB->setChecked(true);
+    connect(mnuRYB, &QAction::triggered, this, [this] { mnuRYBClick(true); });
+    connect(mnuRGB, &QAction::triggered, this, [this] { mnuRYBClick(false); });
+    mnuMatchPop->addSeparator();
+    QMenu* style = mnuMatchPop->addMenu(QStringLiteral("Color Wheel Style"));
+    style->setObjectName(QStringLiteral("mnuMPStyle"));
+    m_matchStyleMenu = style->menuAction();
+    mnuMPColorWheel = makeAction(QStringLiteral("mnuMPColorWheel"), QStringLiteral("Color Wheel"));
+    mnuMPColorSwatches = makeAction(QStringLiteral("mnuMPColorSwatches"), QStringLiteral("Color Swatches"));
+    for (QAction* a : {mnuMPColorWheel, mnuMPColorSwatches}) {
+        a->setCheckable(true);
+        style->addAction(a);
+    }
+    mnuMPColorWheel->setChecked(true);
+    connect(mnuMPColorWheel, &QAction::triggered, this, &TfrmStudioMain::mnuMPColorWheelClick);
+    connect(mnuMPColorSwatches, &QAction::triggered, this, &TfrmStudioMain::mnuMPColorSwatchesClick);
+
+    cmdMatchDrop = new QToolButton(m_client);
+    cmdMatchDrop->setObjectName(QStringLiteral("cmdMatchDrop"));
+    cmdMatchDrop->setGeometry(406, 58, 18, 18);
+    cmdMatchDrop->setAutoRaise(true);
+    cmdMatchDrop->setFocusPolicy(Qt::NoFocus);
+    {
+        QPixmap pm(18, 18);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        GdiPaint::DrawGlyph(p, GdiPaint::Glyph::TriangleDown, 2, 2, 14, clBlack);
+        p.end();
+        cmdMatchDrop->setIcon(QIcon(pm));
+    }
+    connect(cmdMatchDrop, &QToolButton::clicked, this, &TfrmStudioMain::cmdMatchDropMouseUp);
+
+    pbPalette = new TPaletteView(m_client);
+    pbPalette->move(164, 346);
+    connect(pbPalette, &TPaletteView::colorCommitted, this, &TfrmStudioMain::SetBaseColor);
+    connect(pbPalette, &TPaletteView::hoverColor, this, &TfrmStudioMain::pbPaletteHover);
+    connect(pbPalette, &TPaletteView::hoverLeft, this, &TfrmStudioMain::refreshStatus);
+}
+
+bool TfrmStudioMain::rybMode() const
+{
+    return mnuRYB1->isChecked();
+}
+
+void TfrmStudioMain::refreshDerivedView()
+{
+    // Only the view on show is brought up to date; the tab change updates the others.
+    if (picWheel->isVisibleTo(m_client)) {
+        picWheel->setColors(m_wheelColors);
+        picWheel->setReferenceColor(m_wheelColors[0]);
+    }
+    if (fraBoxes->isVisibleTo(m_client))
+        fraBoxes->setColors(m_wheelColors);
+    if (fraHarmonies->isVisibleTo(m_client))
+        fraHarmonies->setColors(m_wheelColors);
+    if (fraSuggested->isVisibleTo(m_client))
+        fraSuggested->setColors(m_wheelColors);
+}
+
+void TfrmStudioMain::tabDisplayChange(int index)
+{
+    const bool wheelStyle = mnuMPColorWheel1->isChecked();
+    picWheel->setVisible(index == 0 && wheelStyle);
+    fraBoxes->setVisible(index == 0 && !wheelStyle);
+    fraHarmonies->setVisible(index == 1);
+    fraSuggested->setVisible(index == 2);
+    refreshDerivedView();
+}
+
+void TfrmStudioMain::mnuRYBClick(bool ryb)
+{
+    mnuRYB->setChecked(ryb);
+    mnuRYB1->setChecked(ryb);
+    mnuRGB->setChecked(!ryb);
+    mnuRGB1->setChecked(!ryb);
+    // Re-applied without a history record, regenerated in the new mode.
+    m_history->setNavigating(true);
+    SetBaseColor(m_wheelColors[0]);
+    m_history->setNavigating(false);
+}
+
+void TfrmStudioMain::mnuMPColorWheelClick()
+{
+    mnuMPColorWheel->setChecked(true);
+    mnuMPColorWheel1->setChecked(true);
+    mnuMPColorSwatches->setChecked(false);
+    mnuMPColorSwatches1->setChecked(false);
+    tabDisplayChange(tabDisplay->currentIndex());
+}
+
+void TfrmStudioMain::mnuMPColorSwatchesClick()
+{
+    mnuMPColorWheel->setChecked(false);
+    mnuMPColorWheel1->setChecked(false);
+    mnuMPColorSwatches->setChecked(true);
+    mnuMPColorSwatches1->setChecked(true);
+    tabDisplayChange(tabDisplay->currentIndex());
+}
+
+void TfrmStudioMain::cmdMatchDropMouseUp()
+{
+    m_matchStyleMenu->setVisible(tabDisplay->currentIndex() == 0);
+    cmdMatchDrop->setDown(true);
+    mnuMatchPop->exec(cmdMatchDrop->mapToGlobal(QPoint(0, cmdMatchDrop->height())));
+    cmdMatchDrop->setDown(false);
+}
+
+void TfrmStudioMain::pbPaletteHover(TColor color)
+{
+    // A preview only: the history and the derived views are not touched.
+    m_statusPanels[0]->setText(QStringLiteral("  RGB: %1.%2.%3").arg(RedOf(color)).arg(GreenOf(color)).arg(BlueOf(color)));
+    m_statusPanels[1]->setText(QStringLiteral("  HEX: #") + HSLUtils::ColorToHex(color));
+    m_workingColor = color;
+    pbBase->renderNow();
+}
