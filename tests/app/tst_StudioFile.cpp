@@ -5,6 +5,7 @@
 #include "TColorHistory.h"
 #include "TFavoritesList.h"
 #include "TSchemeDocument.h"
+#include "TfrmImport.h"
 #include "TfrmStudioMain.h"
 
 #include "TestRegistry.h"
@@ -16,6 +17,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QDialog>
 #include <QMimeData>
 #include <QPushButton>
@@ -46,6 +49,7 @@ private slots:
     void dropOnBaseSwatchSetsBase();
     void deleteKeyOnFocusButton();
     void nameStyleAppliedFromPreferences();
+    void importWizardAddsSelectedColors();
 
 private:
     std::unique_ptr<TfrmStudioMain> makeWindow();
@@ -379,6 +383,43 @@ void tst_StudioFile::nameStyleAppliedFromPreferences()
     QCOMPARE(SettingsStore(ini()).readInt(SettingKey::FavCaption), 1);
     w->favorites().AddColorsToFavorites(MakeColor(1, 2, 3));
     QCOMPARE(w->favorites().at(2).Name, QStringLiteral("1,2,3"));
+}
+
+void tst_StudioFile::importWizardAddsSelectedColors()
+{
+    // A colour table of three colours (the rest of the 256 entries black).
+    const QString act = m_dir->filePath(QStringLiteral("three.act"));
+    {
+        QFile f(act);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QByteArray bytes(768, '\0');
+        const char rgb[9] = {char(255), 0, 0, 0, char(128), 0, 0, 0, char(200)};
+        bytes.replace(0, 9, QByteArray(rgb, 9));
+        f.write(bytes);
+    }
+    auto w = makeWindow();
+    w->favorites().AddColorsToFavorites(MakeColor(9, 9, 9), QStringLiteral("Old"), true);
+    QTimer::singleShot(0, [&] {
+        QDialog* d = w->importWizard();
+        if (!d->isVisible())
+            return;
+        d->findChild<QListWidget*>(QStringLiteral("lstType"))->setCurrentRow(3);
+        QPushButton* next = d->findChild<QPushButton*>(QStringLiteral("cmdNext"));
+        next->click();
+        d->findChild<QLineEdit*>(QStringLiteral("txtLocation"))->setText(act);
+        next->click();
+        next->click();
+        d->reject(); // never left open, whatever happened
+    });
+    w->findChild<QAction*>(QStringLiteral("mnuFileImport"))->trigger();
+    QVERIFY(w->favorites().count() >= 4);
+    QCOMPARE(w->favorites().at(1).Color, MakeColor(255, 0, 0));
+    QCOMPARE(w->favorites().at(2).Color, MakeColor(0, 128, 0));
+    QCOMPARE(w->favorites().at(3).Color, MakeColor(0, 0, 200));
+    QVERIFY(!w->favorites().at(0).Selected);
+    for (qsizetype i = 1; i < w->favorites().count(); ++i)
+        QVERIFY(w->favorites().at(i).Selected);
+    QVERIFY(w->isModified());
 }
 
 TV_REGISTER_TEST(tst_StudioFile);

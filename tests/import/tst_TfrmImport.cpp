@@ -81,7 +81,7 @@ private slots:
         QTest::newRow("http") << "http://example.org" << true;
         QTest::newRow("no scheme") << "example.org" << false;
         QTest::newRow("capitals") << "HTTP://example.org" << false;
-        QTest::newRow("secure") << "https://example.org" << false;
+        QTest::newRow("secure") << "https://example.org" << true; // secure pages are accepted too
     }
     void webAddressRule()
     {

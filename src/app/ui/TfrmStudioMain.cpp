@@ -86,6 +86,7 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     createOptionsWindow();
+    createWizards();
     startUp();
 }
 
@@ -180,8 +181,12 @@ void TfrmStudioMain::buildMenus()
     connect(findChild<QAction*>(QStringLiteral("mnuFileSave")), &QAction::triggered, this, &TfrmStudioMain::mnuFileSaveClick);
     connect(findChild<QAction*>(QStringLiteral("mnuFileSaveAs")), &QAction::triggered, this, &TfrmStudioMain::mnuFileSaveAsClick);
     file->addSeparator();
-    file->addAction(later(makeAction(QStringLiteral("mnuFileImport"), QStringLiteral("&Import Wizard..."))));
-    file->addAction(later(makeAction(QStringLiteral("mnuFileExport"), QStringLiteral("&Export Wizard..."))));
+    QAction* importWizard = makeAction(QStringLiteral("mnuFileImport"), QStringLiteral("&Import Wizard..."));
+    connect(importWizard, &QAction::triggered, this, &TfrmStudioMain::mnuFileImportClick);
+    file->addAction(importWizard);
+    QAction* exportWizard = makeAction(QStringLiteral("mnuFileExport"), QStringLiteral("&Export Wizard..."));
+    connect(exportWizard, &QAction::triggered, this, &TfrmStudioMain::mnuFileExportClick);
+    file->addAction(exportWizard);
     file->addSeparator();
     file->addAction(later(makeAction(QStringLiteral("mnuFilePrint"), QStringLiteral("Print..."))));
     file->addSeparator();
@@ -495,6 +500,8 @@ void TfrmStudioMain::buildFavorites()
     m_favPanel = new TFavoritesPanel(m_favorites, m_client);
     m_favPanel->move(TFavoritesPanel::kOrigin);
     connect(m_favPanel, &TFavoritesPanel::baseColorRequested, this, &TfrmStudioMain::SetBaseColor);
+    connect(m_favPanel, &TFavoritesPanel::importRequested, this, &TfrmStudioMain::mnuFileImportClick);
+    connect(m_favPanel, &TFavoritesPanel::exportRequested, this, &TfrmStudioMain::mnuFileExportClick);
     connect(m_favPanel, &TFavoritesPanel::focusDummyRequested, this, [this] { cmdDummy->setFocus(); });
     connect(m_favPanel, &TFavoritesPanel::dropCompleted, this, [this] { m_pendingColor = m_wheelColors[0]; });
     cmdDummy->installEventFilter(this);

@@ -29,6 +29,8 @@ class TFavoritesList;
 class TPaintBox;
 class TSchemeDocument;
 class TfrmOptions;
+class TfrmImport;
+class TfrmExport;
 
 // The studio's main window: owns the session state (base colour, the derived
 // wheel colours, the picked colour, snap mode) and the base-colour editors,
@@ -71,6 +73,10 @@ public:
     bool mnuFileSaveAsClick();
     void mnuFileNewClick();
     void mnuFileOpenClick();
+    void mnuFileImportClick();
+    void mnuFileExportClick();
+    TfrmImport* importWizard() const { return frmImport; }
+    TfrmExport* exportWizard() const { return frmExport; }
 
     TFavoritesList& favorites() { return *m_favorites; }
     TColorHistory& history() { return *m_history; }
@@ -118,6 +124,7 @@ private:
     bool rybMode() const;
     void startUp();
     void createOptionsWindow();
+    void createWizards();
     void mnuViewBlindNormalClick(QAction* item);
     void repaintColorViews();
     void writeClosingSettings();
@@ -197,6 +204,9 @@ private:
     QMenu* mnuColorPop = nullptr;
     TCopyMenu* mnuPopCopy = nullptr;
     TfrmOptions* frmOptions = nullptr;
+    TfrmImport* frmImport = nullptr;
+    TfrmExport* frmExport = nullptr;
+    int m_importScroll = 0;
     QToolBar* tlbMain = nullptr;
     TPaintBox* pbTopBar = nullptr;
     TPaintBox* pbBase = nullptr;

@@ -7,10 +7,16 @@
 #include "TColorHistory.h"
 #include "TFavoritesList.h"
 #include "TSchemeDocument.h"
+#include "TfrmExport.h"
+#include "TfrmImport.h"
+#include "ExportGroups.h"
+#include "ImportTarget.h"
+#include "WebImport.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScrollBar>
 
 namespace {
 const QString kSchemeFilter = QStringLiteral("Color Scheme File (*.tv)");
@@ -128,4 +134,55 @@ void TfrmStudioMain::mnuFileOpenClick()
     const QString path = chooseFile(false, {});
     if (!path.isEmpty())
         openSchemeFile(path);
+}
+
+void TfrmStudioMain::createWizards()
+{
+    frmImport = new TfrmImport(this);
+    ImportTarget target;
+    target.beginBatch = [this] {
+        auto* bar = findChild<QScrollBar*>(QStringLiteral("sbFavs"));
+        m_importScroll = bar ? bar->value() : 0;
+    };
+    target.addColor = [this](TColor color, const QString& name, bool selectOnlyNew) {
+        m_favorites->AddColorsToFavorites(color, name, selectOnlyNew);
+    };
+    target.endBatch = [this](int count) {
+        // Exactly the imported colours end up selected; the list stays where it was.
+        const qsizetype total = m_favorites->count();
+        for (qsizetype i = 0; i < total; ++i)
+            m_favorites->setSelected(i, i >= total - count);
+        if (auto* bar = findChild<QScrollBar*>(QStringLiteral("sbFavs")))
+            bar->setValue(m_importScroll);
+    };
+    frmImport->setImportTarget(std::move(target));
+    frmImport->setWebHarvester([](const QString& url, QList<QPair<QString, TColor>>& colors, QString& error) {
+        const cssparser::TWebImportResult result = cssparser::HarvestForImport(url);
+        if (!result.ok()) {
+            error = result.errorText;
+            return false;
+        }
+        for (const cssparser::TWebCandidate& c : result.candidates)
+            colors.append({c.name, c.color});
+        return true;
+    });
+    frmExport = new TfrmExport(this);
+}
+
+void TfrmStudioMain::mnuFileImportClick()
+{
+    frmImport->Reset();
+    frmImport->exec();
+}
+
+void TfrmStudioMain::mnuFileExportClick()
+{
+    ExportGroups groups;
+    for (const TFavColor& f : m_favorites->entries())
+        groups.favorites.append(ExportFavorite{f.Color, f.Name});
+    groups.wheel = QList<TColor>(m_wheelColors.begin(), m_wheelColors.begin() + 12);
+    groups.history = m_history->entries();
+    frmExport->setGroups(groups);
+    frmExport->Reset();
+    frmExport->exec();
 }

@@ -1,5 +1,7 @@
 #include "TfrmImport.h"
 
+#include "WebImport.h"
+
 #include "AcoReader.h"
 #include "ActReader.h"
 #include "GifPaletteReader.h"
@@ -241,7 +243,7 @@ void TfrmImport::txtLocationChange(const QString& text)
         return;
     const int type = sourceType();
     if (type == 0)
-        cmdNext->setEnabled(text.left(7) == httpPrefix);
+        cmdNext->setEnabled(cssparser::IsWebLocationAccepted(text)); // "http://" or "https://"
     else
         cmdNext->setEnabled(QFileInfo(text).isFile()
                             && text.endsWith(QLatin1String(sources[type].extension), Qt::CaseSensitive));
@@ -348,9 +350,7 @@ void TfrmImport::runImport()
 
 void TfrmImport::importWeb()
 {
-    QString address = txtLocation->text();
-    if (address.left(7) != httpPrefix)
-        address = httpPrefix + address;
+    const QString address = cssparser::WebImportAddress(txtLocation->text());
     if (!m_harvester) {
         showMessage(MessageKind::Info, QStringLiteral("Web import is unavailable in this build."));
         m_stayOpen = true;
@@ -362,8 +362,7 @@ void TfrmImport::importWeb()
     const bool ok = m_harvester(address, found, error);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        showMessage(MessageKind::ImportError, QStringLiteral("Unable to import colors from:\r\n") + address
-                                                  + QStringLiteral("\r\n\r\nPlease check the URL and then try again."));
+        showMessage(MessageKind::ImportError, cssparser::WebImportErrorText(address));
         showPage(2);
         txtLocation->setText(address);
         txtLocation->selectAll();
