@@ -157,6 +157,7 @@ private:
     void lblWebsafeClick();
     void mnuAdjustWebsafeSnapSmartClick(int mode);
     void applyWebsafeWording();
+    void adjustBase(int saturationPercent, int lightnessPercent);
     void tbLightenClick();
     void tbDarkenClick();
     void tbSaturateClick();

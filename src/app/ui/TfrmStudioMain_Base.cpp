@@ -462,44 +462,20 @@ void TfrmStudioMain::mnuAdjustWebsafeSnapSmartClick(int mode)
     updateWebsafeStatus();
 }
 
-namespace {
-double clamp01(long double v)
+void TfrmStudioMain::adjustBase(int saturationPercent, int lightnessPercent)
 {
-    return double(std::clamp(v, 0.0L, 1.0L));
-}
-} // namespace
-
-void TfrmStudioMain::tbLightenClick()
-{
+    // One press moves saturation or lightness by its step, within 0..1.
     double h, s, l;
     RGBToHSL(m_workingColor, h, s, l);
-    l = clamp01(l + m_lightStep / 100.0L);
+    s = double(std::clamp(s + saturationPercent / 100.0L, 0.0L, 1.0L));
+    l = double(std::clamp(l + lightnessPercent / 100.0L, 0.0L, 1.0L));
     SetBaseColor(HSLToRGB(h, s, l));
 }
 
-void TfrmStudioMain::tbDarkenClick()
-{
-    double h, s, l;
-    RGBToHSL(m_workingColor, h, s, l);
-    l = clamp01(l - m_lightStep / 100.0L);
-    SetBaseColor(HSLToRGB(h, s, l));
-}
-
-void TfrmStudioMain::tbSaturateClick()
-{
-    double h, s, l;
-    RGBToHSL(m_workingColor, h, s, l);
-    s = clamp01(s + m_satStep / 100.0L);
-    SetBaseColor(HSLToRGB(h, s, l));
-}
-
-void TfrmStudioMain::tbDesaturateClick()
-{
-    double h, s, l;
-    RGBToHSL(m_workingColor, h, s, l);
-    s = clamp01(s - m_satStep / 100.0L);
-    SetBaseColor(HSLToRGB(h, s, l));
-}
+void TfrmStudioMain::tbLightenClick() { adjustBase(0, m_lightStep); }
+void TfrmStudioMain::tbDarkenClick() { adjustBase(0, -m_lightStep); }
+void TfrmStudioMain::tbSaturateClick() { adjustBase(m_satStep, 0); }
+void TfrmStudioMain::tbDesaturateClick() { adjustBase(-m_satStep, 0); }
 
 void TfrmStudioMain::cmdRandomizeClick()
 {
