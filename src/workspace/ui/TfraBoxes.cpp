@@ -30,11 +30,11 @@ TfraBoxes::TfraBoxes(QWidget* parent) : QWidget(parent)
     m_background = new TBoxesBackground(this);
     m_background->move(0, 0);
     for (int n = 0; n < 16; ++n) {
-        const Workspace::VariationBox& spec = Workspace::kVariationBoxes[size_t(n)];
+        const Workspace::VariationBox& place = Workspace::kVariationBoxes[size_t(n)];
         auto* box = new TSwatchBox(QStringLiteral("pbColors%1").arg(n + 1),
                                    QSize(Workspace::kVariationBoxSize, Workspace::kVariationBoxSize),
                                    TSwatchBox::Style::VariationBox, m_background);
-        box->move(Workspace::kVariationGrid[spec.column], Workspace::kVariationGrid[spec.row]);
+        box->move(Workspace::kVariationGrid[place.column], Workspace::kVariationGrid[place.row]);
         ForwardViewSignals(box, this);
         m_boxes[size_t(n)] = box;
     }
