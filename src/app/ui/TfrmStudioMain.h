@@ -137,6 +137,7 @@ private:
     bool askToSaveFirst(const QString& question); // false: the user cancelled
 
     // base colour and editors (TfrmStudioMain_Base.cpp)
+    void clampTypedValue(QLineEdit* box, int max);
     void txtRChange(QLineEdit* box);
     void txtSChange(QLineEdit* box);
     void txtHexChange();

@@ -106,22 +106,26 @@ void TfrmStudioMain::repaintBars()
         bar->renderNow();
 }
 
+void TfrmStudioMain::clampTypedValue(QLineEdit* box, int max)
+{
+    // While typing: an emptied box becomes 0, a value above max becomes max,
+    // selected so that the next digit replaces it.
+    QScopedValueRollback guard(m_updating, true);
+    const QString t = box->text().trimmed();
+    if (t.isEmpty()) {
+        box->setText(QStringLiteral("0"));
+        box->setSelection(0, 1);
+    } else if (t.toInt() > max) {
+        box->setText(QString::number(max));
+        box->setSelection(0, 3);
+    }
+}
+
 void TfrmStudioMain::txtRChange(QLineEdit* box)
 {
     if (m_updating)
         return;
-    {
-        // Clamp while typing: empty becomes 0, 256 and more becomes 255.
-        QScopedValueRollback guard(m_updating, true);
-        const QString t = box->text().trimmed();
-        if (t.isEmpty()) {
-            box->setText(QStringLiteral("0"));
-            box->setSelection(0, 1);
-        } else if (t.toInt() >= 256) {
-            box->setText(QStringLiteral("255"));
-            box->setSelection(0, 3);
-        }
-    }
+    clampTypedValue(box, 255);
     m_workingColor = colorFromRgbBoxes();
     pbBase->renderNow();
     {
@@ -146,17 +150,7 @@ void TfrmStudioMain::txtSChange(QLineEdit* box)
 {
     if (m_updating)
         return;
-    {
-        QScopedValueRollback guard(m_updating, true);
-        const QString t = box->text().trimmed();
-        if (t.isEmpty()) {
-            box->setText(QStringLiteral("0"));
-            box->setSelection(0, 1);
-        } else if (t.toInt() > 100) {
-            box->setText(QStringLiteral("100"));
-            box->setSelection(0, 3);
-        }
-    }
+    clampTypedValue(box, 100);
     double h, s, l;
     RGBToHSL(m_workingColor, h, s, l);
     const double value = boxValue(box) / 100.0L;
