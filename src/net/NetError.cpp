@@ -7,6 +7,8 @@ QString NetErrorText(NetError error)
     case NetError::InvalidAddress: return QStringLiteral("not an absolute http:// or https:// address");
     case NetError::HostNotFound: return QStringLiteral("host not found");
     case NetError::ConnectionFailed: return QStringLiteral("connection failed");
+    case NetError::TlsFailed:
+        return QStringLiteral("secure connection failed: the server's certificate is not trusted or the TLS handshake did not complete");
     case NetError::TimedOut: return QStringLiteral("timed out waiting for the server");
     case NetError::DeadlineExceeded: return QStringLiteral("the transfer took too long");
     case NetError::HttpStatus: return QStringLiteral("the server answered with an error status");

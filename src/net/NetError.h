@@ -7,7 +7,8 @@ enum class NetError {
     None,
     InvalidAddress,   // not an absolute http:// or https:// address
     HostNotFound,
-    ConnectionFailed, // refused, reset or closed early, TLS failure
+    ConnectionFailed, // refused, reset or closed early
+    TlsFailed,        // https: certificate not trusted (issuer, host name, dates) or no handshake
     TimedOut,         // no byte within the read time-out
     DeadlineExceeded, // the whole transfer took longer than allowed
     HttpStatus,       // an error status (or a 3xx that is no usable redirect)

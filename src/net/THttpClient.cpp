@@ -60,6 +60,8 @@ NetError mapReplyError(QNetworkReply::NetworkError e, int status)
         return NetError::HostNotFound;
     case QNetworkReply::TimeoutError:
         return NetError::TimedOut;
+    case QNetworkReply::SslHandshakeFailedError:
+        return NetError::TlsFailed;
     default:
         return NetError::ConnectionFailed;
     }

@@ -37,6 +37,10 @@ struct THttpResult {
 // Redirects (301, 302, 303, 307, 308 with a Location) are followed by the
 // client itself, to http:// or https:// targets only; onRedirect receives
 // each new absolute address before it is requested.
+// An https:// server must present a certificate that the process's default
+// TLS configuration trusts (the system's certificate store) for the host of
+// the address; any certificate error fails the GET with TlsFailed, never
+// ignored.
 class THttpClient {
 public:
     explicit THttpClient(THttpOptions options = {});

@@ -1,6 +1,8 @@
 #include "CssText.h"
 #include "TCssParser.h"
 #include "TTestHttpServer.h"
+#include "TTestTls.h"
+#include "TTestTrust.h"
 #include "WebImport.h"
 
 #include <QEventLoop>
@@ -54,6 +56,8 @@ private slots:
     void redirectedPageResolvesAgainstTarget();
     void redirectedSheetResolvesAgainstTarget();
     void redirectChainOfSix();
+    void securePage_data();
+    void securePage();
     void slowSheet();
     void backSlashes();
     void documentLimit();
@@ -245,6 +249,39 @@ void tst_Harvest::redirectChainOfSix()
     QCOMPARE(describe(rules), QStringLiteral("p|color=#222222"));
     QVERIFY(harvest(m_server->url("/q.html"), rules)); // five redirects are fine
     QCOMPARE(describe(rules), QStringLiteral("x|color=#111111"));
+}
+
+void tst_Harvest::securePage_data()
+{
+    QTest::addColumn<bool>("viaRedirect");
+    QTest::newRow("https address") << false;
+    QTest::newRow("http address redirected to https") << true;
+}
+
+// A page fetched over TLS resolves its relative and root-relative sheets with
+// its own scheme, host and port; a plain page that redirects there is
+// replaced by it.
+void tst_Harvest::securePage()
+{
+    QFETCH(bool, viaRedirect);
+    if (const QString why = TTestTls::unavailableReason(); !why.isEmpty())
+        QSKIP(qPrintable(why));
+    TTestHttpServer secure;
+    QVERIFY(secure.startSecure(TTestTls::serverConfiguration()));
+    secure.page("/dir/p.html", "<style>@import \"/abs.css\";</style><link rel=\"stylesheet\" href=\"rel.css\">");
+    secure.page("/abs.css", "@import url(sub/more.css);a{color:#aaaaaa}");
+    secure.page("/sub/more.css", "m{color:#cccccc}");
+    secure.page("/dir/rel.css", "r{color:#bbbbbb}");
+    m_server->redirect("/start.html", secure.url("/dir/p.html").toLatin1(), 302);
+    const TTestTrust trust({TTestTls::certificate()});
+    THarvestOptions o = quick();
+    o.http.readTimeoutMs = 2000; // handshakes are slow under the sanitizers
+    o.http.deadlineMs = 8000;
+    TRules rules;
+    QVERIFY(harvest(viaRedirect ? m_server->url("/start.html") : secure.url("/dir/p.html"), rules, o));
+    QCOMPARE(describe(rules), QStringLiteral("a|color=#aaaaaa\nm|color=#cccccc\nr|color=#bbbbbb"));
+    QCOMPARE(secure.requestedTargets(), (QList<QByteArray>{"/dir/p.html", "/abs.css", "/sub/more.css", "/dir/rel.css"}));
+    QCOMPARE(m_server->requestedTargets(), viaRedirect ? QList<QByteArray>{"/start.html"} : QList<QByteArray>{});
 }
 
 void tst_Harvest::slowSheet()

@@ -4,30 +4,82 @@
 #include <QFile>
 #include <QHostAddress>
 #include <QPointer>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace {
+
+// A listening socket that, once given a TLS configuration, hands out
+// QSslSockets in server mode with the handshake already started; without one
+// it hands out plain sockets as QTcpServer does. Either way the request
+// handling sees a QTcpSocket that reads and writes plain HTTP.
+class TListener : public QTcpServer {
+public:
+    std::optional<QSslConfiguration> tls;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        if (!tls) {
+            QTcpServer::incomingConnection(descriptor);
+            return;
+        }
+        auto* socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setSslConfiguration(*tls);
+        addPendingConnection(socket);
+        socket->startServerEncryption();
+    }
+};
+
+} // namespace
+
 TTestHttpServer::TTestHttpServer(QObject* parent)
     : QObject(parent)
+    , m_server(std::make_unique<TListener>())
 {
-    connect(&m_server, &QTcpServer::newConnection, this, &TTestHttpServer::onConnection);
+    connect(m_server.get(), &QTcpServer::newConnection, this, &TTestHttpServer::onConnection);
 }
 
 TTestHttpServer::~TTestHttpServer() = default;
 
 bool TTestHttpServer::start(quint16 port)
 {
-    return m_server.listen(QHostAddress(QHostAddress::LocalHost), port);
+    static_cast<TListener&>(*m_server).tls.reset();
+    return m_server->listen(QHostAddress(QHostAddress::LocalHost), port);
+}
+
+bool TTestHttpServer::startSecure(const QSslConfiguration& tls, quint16 port)
+{
+    if (!QSslSocket::supportsSsl() || tls.localCertificate().isNull() || tls.privateKey().isNull())
+        return false;
+    static_cast<TListener&>(*m_server).tls = tls;
+    return m_server->listen(QHostAddress(QHostAddress::LocalHost), port);
 }
 
 void TTestHttpServer::stop()
 {
-    m_server.close();
+    m_server->close();
+}
+
+quint16 TTestHttpServer::port() const
+{
+    return m_server->serverPort();
+}
+
+bool TTestHttpServer::isSecure() const
+{
+    return static_cast<const TListener&>(*m_server).tls.has_value();
 }
 
 QString TTestHttpServer::base() const
 {
-    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+    return QStringLiteral("%1://127.0.0.1:%2").arg(isSecure() ? u"https" : u"http").arg(port());
 }
 
 void TTestHttpServer::route(const QByteArray& path, const TTestResponse& response)
@@ -101,7 +153,7 @@ TTestResponse TTestHttpServer::respond(const TTestRequest& request) const
 
 void TTestHttpServer::onConnection()
 {
-    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         auto buffer = std::make_shared<QByteArray>();
         auto answered = std::make_shared<bool>(false);

@@ -4,17 +4,20 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSslConfiguration>
 #include <QString>
 #include <QTcpServer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // A small HTTP/1.1 server on 127.0.0.1 for tests and benchmarks: fixed
 // responses by path, redirects, a directory of files, slow and trickling
 // answers. Every connection gets one response and is closed. It runs on the
 // thread that owns it, so a blocking client on that thread must run an event
-// loop while it waits (THttpClient does).
+// loop while it waits (THttpClient does). Started with startSecure, the same
+// server speaks HTTPS: every connection is TLS from its first byte.
 struct TTestResponse {
     int status = 200;
     QByteArray reason = "OK";
@@ -40,9 +43,14 @@ public:
     ~TTestHttpServer() override;
 
     bool start(quint16 port = 0);
+    // Like start, but every connection begins with a TLS handshake in which
+    // the server presents the local certificate and key of `tls` (see
+    // TTestTls::serverConfiguration); addresses are then https://.
+    bool startSecure(const QSslConfiguration& tls, quint16 port = 0);
     void stop();
-    quint16 port() const { return m_server.serverPort(); }
-    // "http://127.0.0.1:<port>"
+    quint16 port() const;
+    bool isSecure() const;
+    // "http://127.0.0.1:<port>", or "https://..." once started secure
     QString base() const;
     QString url(const QString& path) const { return base() + path; }
 
@@ -62,7 +70,7 @@ private:
     void onConnection();
     TTestResponse respond(const TTestRequest& request) const;
 
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
     QHash<QByteArray, TTestResponse> m_routes;
     QList<std::pair<QByteArray, QString>> m_dirs;
     std::function<std::optional<TTestResponse>(const TTestRequest&)> m_handler;
