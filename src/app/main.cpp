@@ -1,6 +1,7 @@
 // tintvale-studio: the desktop program.
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "TStudioStyle.h"
 #include "TfrmStudioMain.h"
 
 #include <QApplication>
@@ -9,8 +10,11 @@
 #include <QMessageBox>
 #include <QSocketNotifier>
 
+#include <fontconfig/fontconfig.h>
+
 #include <csignal>
 #include <cstdio>
+#include <thread>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -52,7 +56,12 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer startClock;
     startClock.start();
+    // Reading the font configuration is the longest single step before the
+    // window can paint text; it needs nothing of Qt, so it runs beside the
+    // connection to the display.
+    std::jthread fontConfig([] { FcInit(); }); // joined before the window, or on an early return
     QApplication app(argc, argv);
+    TStudioStyle::install();
     QApplication::setApplicationName(QStringLiteral("Tintvale Studio"));
     QApplication::setOrganizationName(QStringLiteral("Tintvale"));
 
@@ -72,6 +81,7 @@ int main(int argc, char* argv[])
         QMessageBox::warning(nullptr, QStringLiteral("Tintvale Studio"), message);
     });
 
+    fontConfig.join();
     TfrmStudioMain window(options);
     instance.setHandler([&window](const QString& path) { window.receiveHandOver(path); });
     instance.listen();

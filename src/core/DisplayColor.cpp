@@ -74,10 +74,13 @@ inline TColor simulate(TColor color, int mode, const TColor* column)
                      interpolate(BlueOf(A), BlueOf(B), b.distance));
 }
 
+// The table is read when a simulation first needs it.
 const TColor* columnOf(int mode)
 {
+    if (mode == Normal)
+        return nullptr;
     const ColorVisionTable* table = ColorVisionTable::builtIn();
-    return table && mode != Normal ? table->column(mode) : nullptr;
+    return table ? table->column(mode) : nullptr;
 }
 
 // The current mode and its table column, always set together.

@@ -30,14 +30,6 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray crlf(const QStringList& lines)
-{
-    QByteArray b;
-    for (const QString& l : lines)
-        b += l.toLatin1() + "\r\n";
-    return b;
-}
-
 QList<TColor> manyColors(int n)
 {
     QList<TColor> c;

@@ -3,7 +3,7 @@
 #include "BaseEditorsRender.h"
 #include "DisplayColor.h"
 #include "HSLUtils.h"
-#include "StudioIcons.h"
+#include "paint/StudioIcons.h"
 #include "TColorHistory.h"
 #include "TCopyMenu.h"
 #include "TFavoritesPanel.h"
@@ -85,8 +85,6 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     buildFavorites();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    createOptionsWindow();
-    createWizards();
     startUp();
 }
 
@@ -223,7 +221,11 @@ void TfrmStudioMain::buildMenus()
     mnuColorPop->addAction(setBase);
     edit->addSeparator();
     QAction* options = makeAction(QStringLiteral("mnuEditOptions"), QStringLiteral("&Preferences..."));
-    connect(options, &QAction::triggered, this, [this] { frmOptions->exec(); });
+    connect(options, &QAction::triggered, this, [this] {
+        if (!frmOptions)
+            createOptionsWindow(); // built when first asked for: start-up stays short
+        frmOptions->exec();
+    });
     edit->addAction(options);
 
     QMenu* adjust = menu(nullptr, QStringLiteral("mnuAdjust"), QStringLiteral("&Adjust"));
@@ -533,9 +535,6 @@ void TfrmStudioMain::buildStatusBar()
 
 void TfrmStudioMain::startUp()
 {
-    // The colour-vision table, once, before anything paints through it.
-    ColorVision::LoadTable();
-
     // Websafe or WebSmart wording, from the stored snap mode.
     int mode = m_settings.readInt(SettingKey::WebsafeMode);
     if (mode > 1 || mode < 0)

@@ -75,8 +75,8 @@ public:
     void mnuFileOpenClick();
     void mnuFileImportClick();
     void mnuFileExportClick();
-    TfrmImport* importWizard() const { return frmImport; }
-    TfrmExport* exportWizard() const { return frmExport; }
+    TfrmImport* importWizard();
+    TfrmExport* exportWizard();
 
     TFavoritesList& favorites() { return *m_favorites; }
     TColorHistory& history() { return *m_history; }
@@ -124,7 +124,7 @@ private:
     bool rybMode() const;
     void startUp();
     void createOptionsWindow();
-    void createWizards();
+    void createImportWizard();
     void mnuViewBlindNormalClick(QAction* item);
     void repaintColorViews();
     void writeClosingSettings();

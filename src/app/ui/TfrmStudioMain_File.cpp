@@ -136,7 +136,22 @@ void TfrmStudioMain::mnuFileOpenClick()
         openSchemeFile(path);
 }
 
-void TfrmStudioMain::createWizards()
+TfrmImport* TfrmStudioMain::importWizard()
+{
+    if (!frmImport)
+        createImportWizard();
+    return frmImport;
+}
+
+TfrmExport* TfrmStudioMain::exportWizard()
+{
+    if (!frmExport)
+        frmExport = new TfrmExport(this);
+    return frmExport;
+}
+
+// The wizards are built when first asked for: start-up stays short.
+void TfrmStudioMain::createImportWizard()
 {
     frmImport = new TfrmImport(this);
     ImportTarget target;
@@ -166,12 +181,11 @@ void TfrmStudioMain::createWizards()
             colors.append({c.name, c.color});
         return true;
     });
-    frmExport = new TfrmExport(this);
 }
 
 void TfrmStudioMain::mnuFileImportClick()
 {
-    frmImport->Reset();
+    importWizard()->Reset();
     frmImport->exec();
 }
 
@@ -182,7 +196,7 @@ void TfrmStudioMain::mnuFileExportClick()
         groups.favorites.append(ExportFavorite{f.Color, f.Name});
     groups.wheel = QList<TColor>(m_wheelColors.begin(), m_wheelColors.begin() + 12);
     groups.history = m_history->entries();
-    frmExport->setGroups(groups);
+    exportWizard()->setGroups(groups);
     frmExport->Reset();
     frmExport->exec();
 }

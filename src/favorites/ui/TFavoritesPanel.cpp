@@ -4,6 +4,7 @@
 #include "TCopyMenu.h"
 #include "TFavoritesList.h"
 #include "TFavoritesView.h"
+#include "paint/StudioIcons.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QStyle>
 #include <QToolButton>
 
 TFavoritesPanel::TFavoritesPanel(TFavoritesList* list, QWidget* parent)
@@ -53,20 +53,20 @@ TFavoritesPanel::TFavoritesPanel(TFavoritesList* list, QWidget* parent)
     auto* row = new QHBoxLayout(m_toolbar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
-    auto button = [&](const char* name, const QString& text, const QString& hint, QStyle::StandardPixmap icon) {
+    auto button = [&](const char* name, const QString& text, const QString& hint) {
         auto* b = new QToolButton(m_toolbar);
         b->setObjectName(QLatin1String(name));
         b->setText(text);
         b->setToolTip(hint);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(StudioIcons::Icon(QLatin1String(name)));
         b->setAutoRaise(true);
         row->addWidget(b);
         return b;
     };
-    m_tbCopy = button("tbCopy", QStringLiteral("Copy..."), QStringLiteral("Copy HEX"), QStyle::SP_FileDialogDetailedView);
-    m_tbRename = button("tbRename", QStringLiteral("Rename Color"), QStringLiteral("Rename Color"), QStyle::SP_FileDialogInfoView);
-    m_tbWebsafe = button("tbFavWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("Make Websafe"), QStyle::SP_DialogApplyButton);
-    m_tbDelete = button("tbDelete", QStringLiteral("Delete Color"), QStringLiteral("Delete Color"), QStyle::SP_TrashIcon);
+    m_tbCopy = button("tbCopy", QStringLiteral("Copy..."), QStringLiteral("Copy HEX"));
+    m_tbRename = button("tbRename", QStringLiteral("Rename Color"), QStringLiteral("Rename Color"));
+    m_tbWebsafe = button("tbFavWebsafe", QStringLiteral("Make Websafe"), QStringLiteral("Make Websafe"));
+    m_tbDelete = button("tbDelete", QStringLiteral("Delete Color"), QStringLiteral("Delete Color"));
     row->addStretch();
     m_tbDelete->setAcceptDrops(true);
     m_tbDelete->installEventFilter(this);

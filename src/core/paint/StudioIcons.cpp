@@ -1,4 +1,4 @@
-#include "StudioIcons.h"
+#include "paint/StudioIcons.h"
 
 #include "paint/GdiPaint.h"
 
@@ -90,14 +90,16 @@ QIcon Icon(const QString& name)
         p.setBrush(QColor(60, 90, 230, 200));
         p.drawEllipse(QPointF(10, 8), 5, 5);
     } else if (name == u"tbAnalyzer") {
+        // Dark and light halves with a magnifier ring: contrast under the lens.
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(1.5, 1.5, 13, 13));
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(10);
-        f.setBold(true);
-        p.setFont(f);
-        p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("Aa"));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 30, 30));
+        p.drawRect(QRectF(2, 2, 6, 12));
+        p.setPen(QPen(QColor(200, 40, 40), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(8, 8), 3.5, 3.5);
     } else if (name == u"tbQuickPreview") {
         page(p);
         p.fillRect(QRectF(4, 4, 8, 2), QColor(70, 110, 200));
@@ -125,6 +127,18 @@ QIcon Icon(const QString& name)
         p.setPen(QPen(QColor(40, 40, 40), 1));
         p.drawLine(QPointF(3, 13), QPointF(13, 13));
         p.drawLine(QPointF(8, 3), QPointF(8, 11));
+    } else if (name == u"extensionH" || name == u"extensionV") {
+        // The "more" chevron of a menu bar or toolbar too narrow for its items.
+        p.setPen(QPen(QColor(60, 60, 60), 1.5));
+        for (const qreal at : {4.5, 9.0}) {
+            if (name == u"extensionH") {
+                p.drawLine(QPointF(at, 4), QPointF(at + 3, 8));
+                p.drawLine(QPointF(at + 3, 8), QPointF(at, 12));
+            } else {
+                p.drawLine(QPointF(4, at), QPointF(8, at + 3));
+                p.drawLine(QPointF(8, at + 3), QPointF(12, at));
+            }
+        }
     } else if (name == u"tbDelete") {
         p.setPen(QPen(QColor(200, 30, 30), 2));
         p.drawLine(QPointF(4, 4), QPointF(12, 12));
