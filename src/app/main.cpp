@@ -59,6 +59,9 @@ int main(int argc, char* argv[])
     // Reading the font configuration is the longest single step before the
     // window can paint text; it needs nothing of Qt, so it runs beside the
     // connection to the display.
+    // The menu bar belongs inside the fixed-size window; asking the session
+    // bus for a desktop-wide menu would also hold up start-up.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     std::jthread fontConfig([] { FcInit(); }); // joined before the window, or on an early return
     QApplication app(argc, argv);
     TStudioStyle::install();
@@ -82,6 +85,7 @@ int main(int argc, char* argv[])
     });
 
     fontConfig.join();
+    QApplication::setFont(TfrmStudioMain::UiFont());
     TfrmStudioMain window(options);
     instance.setHandler([&window](const QString& path) { window.receiveHandOver(path); });
     instance.listen();

@@ -54,15 +54,10 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     , m_settings(m_options.settingsPath)
 {
     setObjectName(QStringLiteral("TfrmStudioMain"));
-    // Without the classic UI font, the metric-compatible sans of the desktop stands in.
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
-        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     setWindowTitle(QStringLiteral("Tintvale Studio"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(UiFont());
 
     m_favorites = new TFavoritesList(this);
     m_history = new TColorHistory(this);
@@ -117,6 +112,20 @@ void TfrmStudioMain::createOptionsWindow()
 }
 
 TfrmStudioMain::~TfrmStudioMain() = default;
+
+QFont TfrmStudioMain::UiFont()
+{
+    // Without the classic UI font, the metric-compatible sans of the desktop stands in.
+    static const bool substituted = [] {
+        if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+            QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    return font;
+}
 
 QAction* TfrmStudioMain::makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut)
 {

@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "TColor.h"
 
+#include <QFont>
 #include <QMainWindow>
 
 #include <array>
@@ -46,6 +47,11 @@ public:
 
     explicit TfrmStudioMain(Options options, QWidget* parent = nullptr);
     explicit TfrmStudioMain(QWidget* parent = nullptr);
+
+    // The window's font, Tahoma at 11 pixels (or its stand-in); the program
+    // makes it the application's font too, so menus, dialogs and controls
+    // that lay out text before they join the window share one font.
+    static QFont UiFont();
     ~TfrmStudioMain() override;
 
     // Makes `color` the base colour and refreshes every view derived from it.

@@ -95,10 +95,8 @@ TFavoritesView::TFavoritesView(TFavoritesList* list, QScrollBar* scrollBar, QWid
     m_editor->setFixedSize(76, 17);
     m_editor->setFrame(false);
     m_editor->setMaxLength(30);
-    QFont editFont(QStringLiteral("Tahoma"));
-    editFont.setPixelSize(12);
-    m_editor->setFont(editFont);
-    m_editor->hide();
+    m_editor->hide(); // its 12-pixel font is set when it first opens: nothing lays out text in it before
+
     m_editor->installEventFilter(this);
 
     m_dragTimer->setObjectName(QStringLiteral("DragTimer"));
@@ -584,6 +582,11 @@ void TFavoritesView::startRename()
     else if (bottom > scrollPosition() + kHeight)
         setScrollPosition(bottom - kHeight);
     refresh();
+    if (m_editor->font().pixelSize() != 12) {
+        QFont editFont(QStringLiteral("Tahoma"));
+        editFont.setPixelSize(12);
+        m_editor->setFont(editFont);
+    }
     m_editor->move(45, top - scrollPosition() + 14);
     m_editor->setText(m_list->at(c).Name);
     m_editor->setModified(false);
