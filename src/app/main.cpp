@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <latch>
 #include <thread>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -56,14 +57,26 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer startClock;
     startClock.start();
-    // Reading the font configuration is the longest single step before the
-    // window can paint text; it needs nothing of Qt, so it runs beside the
-    // connection to the display.
     // The menu bar belongs inside the fixed-size window; asking the session
     // bus for a desktop-wide menu would also hold up start-up.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    std::jthread fontConfig([] { FcInit(); }); // joined before the window, or on an early return
+    // Reading the font configuration and Qt's list of fonts is the longest
+    // single step before the window can paint text. It needs no window, so a
+    // second thread does it while the display connects and the window is built.
+    std::latch fontsNamed(1);
+    std::jthread fontWarmUp([&fontsNamed] {
+        FcInit();
+        fontsNamed.wait();
+        TfrmStudioMain::WarmUpFonts();
+    });
     QApplication app(argc, argv);
+    QApplication::setFont(TfrmStudioMain::UiFont());
+    fontsNamed.count_down();
+    // The helper uses Qt's fonts: it ends before the application does, on every way out.
+    const struct JoinBeforeApp {
+        std::jthread& thread;
+        ~JoinBeforeApp() { thread.join(); }
+    } joinFontWarmUp{fontWarmUp};
     TStudioStyle::install();
     QApplication::setApplicationName(QStringLiteral("Tintvale Studio"));
     QApplication::setOrganizationName(QStringLiteral("Tintvale"));
@@ -84,8 +97,6 @@ int main(int argc, char* argv[])
         QMessageBox::warning(nullptr, QStringLiteral("Tintvale Studio"), message);
     });
 
-    fontConfig.join();
-    QApplication::setFont(TfrmStudioMain::UiFont());
     TfrmStudioMain window(options);
     instance.setHandler([&window](const QString& path) { window.receiveHandOver(path); });
     instance.listen();

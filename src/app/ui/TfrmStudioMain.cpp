@@ -115,16 +115,29 @@ TfrmStudioMain::~TfrmStudioMain() = default;
 
 QFont TfrmStudioMain::UiFont()
 {
-    // Without the classic UI font, the metric-compatible sans of the desktop stands in.
+    // Without the classic UI font, the metric-compatible sans of the desktop
+    // stands in. A substitute is only tried when the family itself is missing,
+    // so this needs no look-up in the font list first.
     static const bool substituted = [] {
-        if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
-            QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
         return true;
     }();
     (void)substituted;
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     return font;
+}
+
+void TfrmStudioMain::WarmUpFonts()
+{
+    QFont font = UiFont();
+    for (const int pixels : {11, 10, 9}) {
+        font.setPixelSize(pixels);
+        (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("Web"));
+    }
+    font.setPixelSize(11);
+    font.setBold(true);
+    (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("Web"));
 }
 
 QAction* TfrmStudioMain::makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut)

@@ -52,6 +52,10 @@ public:
     // makes it the application's font too, so menus, dialogs and controls
     // that lay out text before they join the window share one font.
     static QFont UiFont();
+    // Lays out a word in each font the window shows at start-up, so Qt's font
+    // list and fallback lists are filled; thread-safe, for a helper thread
+    // while the window is built (UiFont must have been called once first).
+    static void WarmUpFonts();
     ~TfrmStudioMain() override;
 
     // Makes `color` the base colour and refreshes every view derived from it.
