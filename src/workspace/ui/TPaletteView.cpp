@@ -11,7 +11,6 @@ TPaletteView::TPaletteView(QWidget* parent) : QWidget(parent)
     setFixedSize(Workspace::kPaletteSize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
-    rebuild();
 }
 
 void TPaletteView::setKind(Workspace::PaletteKind kind)
@@ -22,13 +21,20 @@ void TPaletteView::setKind(Workspace::PaletteKind kind)
 
 void TPaletteView::rebuild()
 {
-    m_image = Workspace::BuildPalettePicture(m_kind, size());
+    m_image = QImage();
     update();
+}
+
+const QImage& TPaletteView::image() const
+{
+    if (m_image.isNull())
+        m_image = Workspace::BuildPalettePicture(m_kind, size());
+    return m_image;
 }
 
 std::optional<TColor> TPaletteView::colorAt(QPoint pos) const
 {
-    if (!Workspace::PalettePixelCounts(m_image, pos))
+    if (!Workspace::PalettePixelCounts(image(), pos))
         return std::nullopt;
     return FromQRgb(m_image.pixel(pos));
 }
@@ -36,7 +42,7 @@ std::optional<TColor> TPaletteView::colorAt(QPoint pos) const
 void TPaletteView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, m_image);
+    p.drawImage(0, 0, image());
 }
 
 void TPaletteView::mousePressEvent(QMouseEvent* event)

@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // The colour palette `pbPalette` (257 x 47). The picture of the chosen kind
-// is built once (rebuild) and copied on every paint. Only pixels that
+// is built when first needed after a change (setKind, rebuild) and copied
+// on every paint. Only pixels that
 // PalettePixelCounts accepts respond:
 // - a press emits colorCommitted with the pixel's colour (SetBaseColor; the
 //   colour as displayed, so under a colour-vision simulation the simulated
@@ -24,10 +25,10 @@ public:
     void setKind(Workspace::PaletteKind kind);
     Workspace::PaletteKind kind() const { return m_kind; }
 
-    const QImage& image() const { return m_image; }
+    const QImage& image() const;
 
 public slots:
-    // Builds the picture again, e.g. after a change of the colour-vision mode.
+    // The picture is built again, e.g. after a change of the colour-vision mode.
     void rebuild();
 
 signals:
@@ -45,5 +46,5 @@ private:
     std::optional<TColor> colorAt(QPoint pos) const;
 
     Workspace::PaletteKind m_kind = Workspace::PaletteKind::Websafe;
-    QImage m_image;
+    mutable QImage m_image; // null until built
 };
