@@ -1,16 +1,21 @@
 // The export wizard driven through its controls.
 #include "ExportFormat.h"
 #include "TExportPreviewBox.h"
+#include "TExportTypeDelegate.h"
 #include "TestRegistry.h"
 #include "TfrmExport.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -37,12 +42,172 @@ T* child(QWidget* w, const char* name)
     return c;
 }
 
+// Where a list row's text is drawn: the first and last columns holding ink
+// (pixels unlike the row's commonest colour) and the first column of the
+// last word, the ink after the last gap of at least `gap` blank columns.
+struct RowInk {
+    int first = -1;
+    int lastWordStart = -1;
+    int last = -1;
+};
+
+RowInk rowInk(const QImage& img, const QRect& row, int gap = 4)
+{
+    QHash<QRgb, int> counts;
+    for (int y = row.top() + 1; y < row.bottom(); ++y)
+        for (int x = row.left(); x <= row.right(); ++x)
+            ++counts[img.pixel(x, y)];
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    auto inked = [&](int x) {
+        for (int y = row.top() + 1; y < row.bottom(); ++y) {
+            const QRgb p = img.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(background)) + qAbs(qGreen(p) - qGreen(background))
+                    + qAbs(qBlue(p) - qBlue(background)) > 90)
+                return true;
+        }
+        return false;
+    };
+    RowInk ink;
+    int blank = 0;
+    for (int x = row.left(); x <= row.right(); ++x) {
+        if (!inked(x)) {
+            ++blank;
+            continue;
+        }
+        if (ink.first < 0)
+            ink.first = x;
+        if (ink.lastWordStart < 0 || blank >= gap)
+            ink.lastWordStart = x;
+        ink.last = x;
+        blank = 0;
+    }
+    return ink;
+}
+
 } // namespace
 
 class tst_TfrmExport : public QObject {
     Q_OBJECT
 
 private slots:
+    void tabStopLayout_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("stop");
+        QTest::addColumn<QList<int>>("xs");
+        QTest::addColumn<QStringList>("pieces");
+        // Every character is 10 pixels wide here.
+        QTest::newRow("one tab") << "ab\tc" << 36 << QList<int>{0, 36} << QStringList{"ab", "c"};
+        QTest::newRow("name past the first stop") << "abcd\tX" << 36 << QList<int>{0, 72} << QStringList{"abcd", "X"};
+        QTest::newRow("pen on a stop moves on") << "abc\tX" << 30 << QList<int>{0, 60} << QStringList{"abc", "X"};
+        QTest::newRow("run of tabs") << "a\t\t\t\tX" << 36 << QList<int>{0, 144} << QStringList{"a", "X"};
+        QTest::newRow("leading tab") << "\tX" << 36 << QList<int>{36} << QStringList{"X"};
+        QTest::newRow("text between tabs") << "a\tbb\tc" << 20 << QList<int>{0, 20, 60} << QStringList{"a", "bb", "c"};
+        QTest::newRow("trailing tab") << "ab\t" << 36 << QList<int>{0} << QStringList{"ab"};
+        QTest::newRow("zero stop taken as one pixel") << "ab\tc" << 0 << QList<int>{0, 21} << QStringList{"ab", "c"};
+    }
+    void tabStopLayout()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, stop);
+        QFETCH(QList<int>, xs);
+        QFETCH(QStringList, pieces);
+        const QList<TExportTypeDelegate::Run> runs =
+            TExportTypeDelegate::layout(text, stop, [](const QString& piece) { return int(piece.size()) * 10; });
+        QList<int> gotXs;
+        QStringList gotPieces;
+        for (const TExportTypeDelegate::Run& r : runs) {
+            gotXs << r.x;
+            gotPieces << r.text;
+        }
+        QCOMPARE(gotXs, xs);
+        QCOMPARE(gotPieces, pieces);
+    }
+
+    void tabStopPixels_data()
+    {
+        QTest::addColumn<int>("dialogUnits");
+        QTest::addColumn<int>("charWidth");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("24 at 6") << 24 << 6 << 36;
+        QTest::newRow("24 at 7") << 24 << 7 << 42;
+        QTest::newRow("5 at 2, tie to even") << 5 << 2 << 2; // 2.5
+        QTest::newRow("7 at 2, tie to even") << 7 << 2 << 4; // 3.5
+        QTest::newRow("7 at 3") << 7 << 3 << 5;              // 5.25
+        QTest::newRow("never below one") << 1 << 1 << 1;     // 0.25
+    }
+    void tabStopPixels()
+    {
+        QFETCH(int, dialogUnits);
+        QFETCH(int, charWidth);
+        QFETCH(int, pixels);
+        QCOMPARE(TExportTypeDelegate::tabStopPixels(dialogUnits, charWidth), pixels);
+    }
+
+    void formatListColumns_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("HTML") << 0 << "HTML Color Chart" << "HTML";
+        QTest::newRow("CSS") << 1 << "CSS Style Sheet" << "CSS";
+        QTest::newRow("GIF") << 2 << "GIF Image" << "GIF";
+        QTest::newRow("ACO") << 3 << "Adobe Photoshop Color Palette" << "ACO";
+        QTest::newRow("AI") << 4 << "Adobe Illustrator Color Palette" << "AI";
+        QTest::newRow("ACF") << 5 << "Macromedia FreeHand" << "ACF";
+        QTest::newRow("TXT") << 6 << "Corel Painter Color Set" << "TXT";
+        QTest::newRow("ACT") << 7 << "Color Table" << "ACT";
+    }
+    // With a tab width of 24 dialog units every code stands at the sixth tab
+    // stop: in the layout, and where the list draws it.
+    void formatListColumns()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        TfrmExport w;
+        w.setGroups(sampleGroups(3, 0));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        child<QPushButton>(&w, "cmdNext")->click();
+        QCOMPARE(w.currentPage(), 2);
+        QListWidget* list = child<QListWidget>(&w, "lstType");
+        const auto* delegate = dynamic_cast<const TExportTypeDelegate*>(list->itemDelegate());
+        QVERIFY(delegate);
+        QCOMPARE(delegate->tabWidth(), 24);
+        const QFontMetrics fm(list->font());
+        const int stop = TExportTypeDelegate::tabStopPixels(24, TExportTypeDelegate::averageCharWidth(fm));
+        const QList<TExportTypeDelegate::Run> runs = delegate->layout(list->item(row)->text(), fm);
+        QCOMPARE(runs.size(), 2);
+        QCOMPARE(runs[0].text, name);
+        QCOMPARE(runs[0].x, 0);
+        QCOMPARE(runs[1].text, code);
+        QCOMPARE(runs[1].x, 6 * stop);
+        QVERIFY(fm.horizontalAdvance(name) < runs[1].x);
+
+        // Drawn: the code starts at its stop (give or take the side bearings
+        // of the first letters) and is whole inside the list, which does not
+        // scroll sideways.
+        list->scrollToItem(list->item(row));
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        const QImage img = list->viewport()->grab().toImage();
+        const QRect itemRect = list->visualItemRect(list->item(row)).intersected(img.rect());
+        const RowInk ink = rowInk(img, itemRect);
+        QVERIFY(ink.first >= itemRect.left());
+        QVERIFY2(qAbs(ink.lastWordStart - ink.first - runs[1].x) <= 2,
+                 qPrintable(QStringLiteral("code ink at %1, name ink at %2, stop at %3")
+                                .arg(ink.lastWordStart).arg(ink.first).arg(runs[1].x)));
+        const int codeInk = ink.last - ink.lastWordStart + 1;
+        QVERIFY2(codeInk >= fm.horizontalAdvance(code) - 3 && codeInk <= fm.horizontalAdvance(code) + 2,
+                 qPrintable(QStringLiteral("code ink %1 pixels wide").arg(codeInk)));
+    }
+
     void resetState()
     {
         TfrmExport w;

@@ -2,6 +2,7 @@
 
 #include "ExportFormat.h"
 #include "TExportPreviewBox.h"
+#include "TExportTypeDelegate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,40 +17,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 namespace {
 
-// List items "Name\t\t...\tCODE": the name at the left, the code in a second
-// column at a fixed tab stop.
-class TabColumnDelegate : public QStyledItemDelegate {
-public:
-    TabColumnDelegate(int column, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , m_column(column)
-    {
-    }
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        const QString text = o.text;
-        o.text.clear();
-        o.widget->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
-        const int tab = int(text.indexOf(QLatin1Char('\t')));
-        const QString name = tab < 0 ? text : text.left(tab);
-        const QString code = tab < 0 ? QString() : text.mid(text.lastIndexOf(QLatin1Char('\t')) + 1);
-        p->save();
-        p->setPen(o.palette.color((o.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
-        const QRect r = o.rect.adjusted(2, 0, -2, 0);
-        p->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, name);
-        p->drawText(r.adjusted(m_column, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, code);
-        p->restore();
-    }
-
-private:
-    int m_column;
-};
+// The tab width of the format list, in dialog units.
+constexpr int typeListTabWidth = 24;
 
 QPixmap sidePicture(QSize size)
 {
@@ -150,7 +122,9 @@ void TfrmExport::FormCreate()
     lstType = new QListWidget(p2);
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setGeometry(8, 22, 266, 84);
-    lstType->setItemDelegate(new TabColumnDelegate(24 * 8, lstType));
+    lstType->setItemDelegate(new TExportTypeDelegate(typeListTabWidth, lstType));
+    // As a list box: no sideways scrolling; a code that reaches the edge is cut there.
+    lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < ExportFormatCount; ++i)
         lstType->addItem(QString::fromLatin1(ExportFormatAt(i).itemText));
     connect(lstType, &QListWidget::currentRowChanged, this, &TfrmExport::lstTypeClick);

@@ -1,5 +1,7 @@
 #include "TfrmImport.h"
 
+#include "TImportTypeDelegate.h"
+
 #include "WebImport.h"
 
 #include "AcoReader.h"
@@ -23,7 +25,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 namespace {
 
@@ -48,35 +49,8 @@ constexpr SourceType sources[4] = {
 
 const QString httpPrefix = QStringLiteral("http://");
 
-// List items "Name\t\t...\tCODE": the name at the left, the code at a tab stop.
-class TabColumnDelegate : public QStyledItemDelegate {
-public:
-    TabColumnDelegate(int column, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , m_column(column)
-    {
-    }
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        const QString text = o.text;
-        o.text.clear();
-        o.widget->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
-        const int tab = int(text.indexOf(QLatin1Char('\t')));
-        const QString name = tab < 0 ? text : text.left(tab);
-        const QString code = tab < 0 ? QString() : text.mid(text.lastIndexOf(QLatin1Char('\t')) + 1);
-        p->save();
-        p->setPen(o.palette.color((o.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
-        const QRect r = o.rect.adjusted(2, 0, -2, 0);
-        p->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, name);
-        p->drawText(r.adjusted(m_column, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, code);
-        p->restore();
-    }
-
-private:
-    int m_column;
-};
+// The tab width of the type list, in dialog units.
+constexpr int typeListTabWidth = 31;
 
 QPixmap sidePicture(QSize size)
 {
@@ -143,7 +117,9 @@ void TfrmImport::FormCreate()
     lstType = new QListWidget(p1);
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setGeometry(8, 22, 266, 84);
-    lstType->setItemDelegate(new TabColumnDelegate(31 * 6, lstType));
+    lstType->setItemDelegate(new TImportTypeDelegate(typeListTabWidth, lstType));
+    // As a list box: no sideways scrolling; a code that reaches the edge is cut there.
+    lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const SourceType& s : sources)
         lstType->addItem(QString::fromLatin1(s.itemText));
     connect(lstType, &QListWidget::itemClicked, this, &TfrmImport::lstTypeClick);
