@@ -1,7 +1,7 @@
 // The export wizard driven through its controls.
 #include "ExportFormat.h"
 #include "TExportPreviewBox.h"
-#include "TExportTypeDelegate.h"
+#include "TTabStopDelegate.h"
 #include "TestRegistry.h"
 #include "TfrmExport.h"
 
@@ -96,60 +96,6 @@ class tst_TfrmExport : public QObject {
     Q_OBJECT
 
 private slots:
-    void tabStopLayout_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("stop");
-        QTest::addColumn<QList<int>>("xs");
-        QTest::addColumn<QStringList>("pieces");
-        // Every character is 10 pixels wide here.
-        QTest::newRow("one tab") << "ab\tc" << 36 << QList<int>{0, 36} << QStringList{"ab", "c"};
-        QTest::newRow("name past the first stop") << "abcd\tX" << 36 << QList<int>{0, 72} << QStringList{"abcd", "X"};
-        QTest::newRow("pen on a stop moves on") << "abc\tX" << 30 << QList<int>{0, 60} << QStringList{"abc", "X"};
-        QTest::newRow("run of tabs") << "a\t\t\t\tX" << 36 << QList<int>{0, 144} << QStringList{"a", "X"};
-        QTest::newRow("leading tab") << "\tX" << 36 << QList<int>{36} << QStringList{"X"};
-        QTest::newRow("text between tabs") << "a\tbb\tc" << 20 << QList<int>{0, 20, 60} << QStringList{"a", "bb", "c"};
-        QTest::newRow("trailing tab") << "ab\t" << 36 << QList<int>{0} << QStringList{"ab"};
-        QTest::newRow("zero stop taken as one pixel") << "ab\tc" << 0 << QList<int>{0, 21} << QStringList{"ab", "c"};
-    }
-    void tabStopLayout()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, stop);
-        QFETCH(QList<int>, xs);
-        QFETCH(QStringList, pieces);
-        const QList<TExportTypeDelegate::Run> runs =
-            TExportTypeDelegate::layout(text, stop, [](const QString& piece) { return int(piece.size()) * 10; });
-        QList<int> gotXs;
-        QStringList gotPieces;
-        for (const TExportTypeDelegate::Run& r : runs) {
-            gotXs << r.x;
-            gotPieces << r.text;
-        }
-        QCOMPARE(gotXs, xs);
-        QCOMPARE(gotPieces, pieces);
-    }
-
-    void tabStopPixels_data()
-    {
-        QTest::addColumn<int>("dialogUnits");
-        QTest::addColumn<int>("charWidth");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("24 at 6") << 24 << 6 << 36;
-        QTest::newRow("24 at 7") << 24 << 7 << 42;
-        QTest::newRow("5 at 2, tie to even") << 5 << 2 << 2; // 2.5
-        QTest::newRow("7 at 2, tie to even") << 7 << 2 << 4; // 3.5
-        QTest::newRow("7 at 3") << 7 << 3 << 5;              // 5.25
-        QTest::newRow("never below one") << 1 << 1 << 1;     // 0.25
-    }
-    void tabStopPixels()
-    {
-        QFETCH(int, dialogUnits);
-        QFETCH(int, charWidth);
-        QFETCH(int, pixels);
-        QCOMPARE(TExportTypeDelegate::tabStopPixels(dialogUnits, charWidth), pixels);
-    }
-
     void formatListColumns_data()
     {
         QTest::addColumn<int>("row");
@@ -178,12 +124,12 @@ private slots:
         child<QPushButton>(&w, "cmdNext")->click();
         QCOMPARE(w.currentPage(), 2);
         QListWidget* list = child<QListWidget>(&w, "lstType");
-        const auto* delegate = dynamic_cast<const TExportTypeDelegate*>(list->itemDelegate());
+        const auto* delegate = dynamic_cast<const TTabStopDelegate*>(list->itemDelegate());
         QVERIFY(delegate);
         QCOMPARE(delegate->tabWidth(), 24);
         const QFontMetrics fm(list->font());
-        const int stop = TExportTypeDelegate::tabStopPixels(24, TExportTypeDelegate::averageCharWidth(fm));
-        const QList<TExportTypeDelegate::Run> runs = delegate->layout(list->item(row)->text(), fm);
+        const int stop = TTabStopDelegate::tabStopPixels(24, TTabStopDelegate::averageCharWidth(fm));
+        const QList<TTabStopDelegate::Run> runs = delegate->layout(list->item(row)->text(), fm);
         QCOMPARE(runs.size(), 2);
         QCOMPARE(runs[0].text, name);
         QCOMPARE(runs[0].x, 0);

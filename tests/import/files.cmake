@@ -1,5 +1,5 @@
 # The palette readers, the import filter and the import wizard.
-set(tv_import_test_libs tv::import tv::import_ui tv::codecs)
+set(tv_import_test_libs tv::import tv::import_ui tv::core_ui tv::codecs)
 if(TARGET tv::favorites)
   list(APPEND tv_import_test_libs tv::favorites)
 endif()

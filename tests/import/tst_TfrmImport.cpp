@@ -1,6 +1,6 @@
 // The import wizard driven through its controls, with real files.
 #include "GifEncoder.h"
-#include "TImportTypeDelegate.h"
+#include "TTabStopDelegate.h"
 #include "TestRegistry.h"
 #include "TfrmImport.h"
 
@@ -111,63 +111,6 @@ class tst_TfrmImport : public QObject {
     }
 
 private slots:
-    void tabStopLayout_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("stop");
-        QTest::addColumn<QList<int>>("xs");
-        QTest::addColumn<QStringList>("pieces");
-        // Every character is 10 pixels wide here.
-        QTest::newRow("one tab") << "ab\tc" << 46 << QList<int>{0, 46} << QStringList{"ab", "c"};
-        QTest::newRow("name past the first stop") << "abcdefg\tX" << 46 << QList<int>{0, 92} << QStringList{"abcdefg", "X"};
-        QTest::newRow("pen on a stop moves on") << "abc\tX" << 30 << QList<int>{0, 60} << QStringList{"abc", "X"};
-        QTest::newRow("run of tabs") << "a\t\t\tX" << 46 << QList<int>{0, 138} << QStringList{"a", "X"};
-        QTest::newRow("leading tab") << "\tX" << 46 << QList<int>{46} << QStringList{"X"};
-        QTest::newRow("text between tabs") << "a\tbb\tc" << 20 << QList<int>{0, 20, 60} << QStringList{"a", "bb", "c"};
-        QTest::newRow("trailing tab") << "ab\t" << 46 << QList<int>{0} << QStringList{"ab"};
-        QTest::newRow("no tab") << "Website" << 46 << QList<int>{0} << QStringList{"Website"};
-        QTest::newRow("empty") << "" << 46 << QList<int>{} << QStringList{};
-        QTest::newRow("zero stop taken as one pixel") << "ab\tc" << 0 << QList<int>{0, 21} << QStringList{"ab", "c"};
-    }
-    void tabStopLayout()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, stop);
-        QFETCH(QList<int>, xs);
-        QFETCH(QStringList, pieces);
-        const QList<TImportTypeDelegate::Run> runs =
-            TImportTypeDelegate::layout(text, stop, [](const QString& piece) { return int(piece.size()) * 10; });
-        QList<int> gotXs;
-        QStringList gotPieces;
-        for (const TImportTypeDelegate::Run& r : runs) {
-            gotXs << r.x;
-            gotPieces << r.text;
-        }
-        QCOMPARE(gotXs, xs);
-        QCOMPARE(gotPieces, pieces);
-    }
-
-    void tabStopPixels_data()
-    {
-        QTest::addColumn<int>("dialogUnits");
-        QTest::addColumn<int>("charWidth");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("31 at 5") << 31 << 5 << 39;          // 38.75
-        QTest::newRow("31 at 6, tie to even") << 31 << 6 << 46; // 46.5
-        QTest::newRow("31 at 7") << 31 << 7 << 54;          // 54.25
-        QTest::newRow("24 at 5") << 24 << 5 << 30;
-        QTest::newRow("3 at 2, tie to even") << 3 << 2 << 2; // 1.5
-        QTest::newRow("5 at 2, tie to even") << 5 << 2 << 2; // 2.5
-        QTest::newRow("never below one") << 1 << 1 << 1;     // 0.25
-    }
-    void tabStopPixels()
-    {
-        QFETCH(int, dialogUnits);
-        QFETCH(int, charWidth);
-        QFETCH(int, pixels);
-        QCOMPARE(TImportTypeDelegate::tabStopPixels(dialogUnits, charWidth), pixels);
-    }
-
     void typeListColumns_data()
     {
         QTest::addColumn<int>("row");
@@ -189,12 +132,12 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QListWidget* list = child<QListWidget>(&w, "lstType");
-        const auto* delegate = dynamic_cast<const TImportTypeDelegate*>(list->itemDelegate());
+        const auto* delegate = dynamic_cast<const TTabStopDelegate*>(list->itemDelegate());
         QVERIFY(delegate);
         QCOMPARE(delegate->tabWidth(), 31);
         const QFontMetrics fm(list->font());
-        const int stop = TImportTypeDelegate::tabStopPixels(31, TImportTypeDelegate::averageCharWidth(fm));
-        const QList<TImportTypeDelegate::Run> runs = delegate->layout(list->item(row)->text(), fm);
+        const int stop = TTabStopDelegate::tabStopPixels(31, TTabStopDelegate::averageCharWidth(fm));
+        const QList<TTabStopDelegate::Run> runs = delegate->layout(list->item(row)->text(), fm);
         QCOMPARE(runs.size(), 2);
         QCOMPARE(runs[0].text, name);
         QCOMPARE(runs[0].x, 0);

@@ -2,7 +2,7 @@
 
 #include "ExportFormat.h"
 #include "TExportPreviewBox.h"
-#include "TExportTypeDelegate.h"
+#include "TTabStopDelegate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -122,7 +122,7 @@ void TfrmExport::FormCreate()
     lstType = new QListWidget(p2);
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setGeometry(8, 22, 266, 84);
-    lstType->setItemDelegate(new TExportTypeDelegate(typeListTabWidth, lstType));
+    lstType->setItemDelegate(new TTabStopDelegate(typeListTabWidth, lstType));
     // As a list box: no sideways scrolling; a code that reaches the edge is cut there.
     lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < ExportFormatCount; ++i)

@@ -1,6 +1,6 @@
 #include "TfrmImport.h"
 
-#include "TImportTypeDelegate.h"
+#include "TTabStopDelegate.h"
 
 #include "WebImport.h"
 
@@ -117,7 +117,7 @@ void TfrmImport::FormCreate()
     lstType = new QListWidget(p1);
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setGeometry(8, 22, 266, 84);
-    lstType->setItemDelegate(new TImportTypeDelegate(typeListTabWidth, lstType));
+    lstType->setItemDelegate(new TTabStopDelegate(typeListTabWidth, lstType));
     // As a list box: no sideways scrolling; a code that reaches the edge is cut there.
     lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const SourceType& s : sources)

@@ -8,17 +8,17 @@
 
 class QFontMetrics;
 
-// Draws the items of the format list ("GIF Image\t\t\t\t\tGIF") as a
+// Draws list items with tabs ("Website\t\t\t\t\tURL") as a
 // Windows list box with one tab width does: every '\t' moves the pen to the
 // next multiple of the tab width, counted from the start of the item's text,
 // and the text between two tabs is drawn where the pen then stands. So the
-// format codes line up in a second column whatever the font.
+// type codes line up in a second column whatever the font.
 //
 // The tab width is in dialog units: four of them make one average character
 // width of the list's font (see averageCharWidth()).
-class TExportTypeDelegate : public QStyledItemDelegate {
+class TTabStopDelegate : public QStyledItemDelegate {
 public:
-    TExportTypeDelegate(int tabWidth, QObject* parent);
+    TTabStopDelegate(int tabWidth, QObject* parent);
 
     int tabWidth() const { return m_tabWidth; }
 

@@ -1,4 +1,4 @@
-#include "TImportTypeDelegate.h"
+#include "TTabStopDelegate.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -6,18 +6,18 @@
 
 #include <algorithm>
 
-TImportTypeDelegate::TImportTypeDelegate(int tabWidth, QObject* parent)
+TTabStopDelegate::TTabStopDelegate(int tabWidth, QObject* parent)
     : QStyledItemDelegate(parent)
     , m_tabWidth(tabWidth)
 {
 }
 
-int TImportTypeDelegate::averageCharWidth(const QFontMetrics& fm)
+int TTabStopDelegate::averageCharWidth(const QFontMetrics& fm)
 {
     return fm.averageCharWidth();
 }
 
-int TImportTypeDelegate::tabStopPixels(int dialogUnits, int averageCharWidth)
+int TTabStopDelegate::tabStopPixels(int dialogUnits, int averageCharWidth)
 {
     const int quarters = dialogUnits * averageCharWidth;
     int pixels = quarters / 4;
@@ -27,7 +27,7 @@ int TImportTypeDelegate::tabStopPixels(int dialogUnits, int averageCharWidth)
     return std::max(pixels, 1);
 }
 
-QList<TImportTypeDelegate::Run> TImportTypeDelegate::layout(const QString& text, int stopPixels,
+QList<TTabStopDelegate::Run> TTabStopDelegate::layout(const QString& text, int stopPixels,
                                                             const std::function<int(const QString&)>& width)
 {
     const int stop = std::max(stopPixels, 1);
@@ -49,13 +49,13 @@ QList<TImportTypeDelegate::Run> TImportTypeDelegate::layout(const QString& text,
     }
 }
 
-QList<TImportTypeDelegate::Run> TImportTypeDelegate::layout(const QString& text, const QFontMetrics& fm) const
+QList<TTabStopDelegate::Run> TTabStopDelegate::layout(const QString& text, const QFontMetrics& fm) const
 {
     return layout(text, tabStopPixels(m_tabWidth, averageCharWidth(fm)),
                   [&fm](const QString& piece) { return fm.horizontalAdvance(piece); });
 }
 
-void TImportTypeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void TTabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem o = option;
     initStyleOption(&o, index);
@@ -87,7 +87,7 @@ void TImportTypeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->restore();
 }
 
-QSize TImportTypeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+QSize TTabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     // The style's height; the width of the text with its tabs expanded.
     QSize size = QStyledItemDelegate::sizeHint(option, index);
