@@ -1,6 +1,7 @@
 #include "TfrmImport.h"
 
 #include "TTabStopDelegate.h"
+#include "WizardFrame.h"
 
 #include "WebImport.h"
 
@@ -82,35 +83,12 @@ void TfrmImport::FormCreate()
     setFixedSize(432, 296);
     setModal(true);
 
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("imgSide"));
-    picture->setFrameShape(QFrame::Panel);
-    picture->setFrameShadow(QFrame::Sunken);
-    picture->setGeometry(12, 12, 128, 228);
-    picture->setPixmap(sidePicture(QSize(126, 226)));
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(12, 255, 408, 2);
-
-    cmdBack = new QPushButton(QStringLiteral("< Back"), this);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(168, 264, 80, 26);
-    cmdBack->setAutoDefault(false);
-    cmdNext = new QPushButton(QStringLiteral("Next >"), this);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setGeometry(252, 264, 80, 26);
-    cmdNext->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setGeometry(340, 264, 80, 26);
-    cmdCancel->setAutoDefault(false);
-
-    for (int i = 0; i < 3; ++i) {
-        m_pages[i] = new QWidget(this);
-        m_pages[i]->setObjectName(QStringLiteral("pnlPage%1").arg(i + 1));
-        m_pages[i]->setGeometry(144, 8, 282, 240);
-    }
+    const WizardFrame frame = BuildWizardFrame(this, sidePicture(QSize(126, 226)), 3);
+    cmdBack = frame.cmdBack;
+    cmdNext = frame.cmdNext;
+    cmdCancel = frame.cmdCancel;
+    for (int i = 0; i < 3; ++i)
+        m_pages[i] = frame.pages[i];
 
     QWidget* p1 = m_pages[0];
     (new QLabel(QStringLiteral("Import colors from:"), p1))->move(8, 4);

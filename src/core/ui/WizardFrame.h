@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+
+class QDialog;
+class QPixmap;
+class QPushButton;
+class QWidget;
+
+// The frame both wizards share on their 432 x 296 dialog: the sunken side
+// picture `imgSide` (12, 12, 128 x 228) showing `side` (126 x 226), the
+// rule above the buttons, "< Back" `cmdBack`, "Next >" `cmdNext` (the
+// default button) and "Cancel" `cmdCancel`, and `pageCount` pages
+// `pnlPage1`.. at (144, 8), 282 x 240, which the wizard fills.
+struct WizardFrame {
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QList<QWidget*> pages;
+};
+
+WizardFrame BuildWizardFrame(QDialog* dialog, const QPixmap& side, int pageCount);
