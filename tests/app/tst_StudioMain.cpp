@@ -22,6 +22,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTimer>
 
 #include <memory>
@@ -50,6 +51,7 @@ private slots:
     void websafeStatus();
     void websafeClickSnaps();
     void snapModeSwitch();
+    void viewTabsDrawing();
     void randomizeGivesAColour();
     void closeWritesWorkspaceKeys();
     void closeAsksOnlyWhenModifiedAndWarned();
@@ -464,6 +466,39 @@ void tst_StudioMain::visionModeRepaintsTheViews()
     QCOMPARE(FromQRgb(base->pixelAt(QPoint(5, 5))), MakeColor(0, 0, 255));
     w->close();
     QCOMPARE(SettingsStore(iniPath()).readInt(SettingKey::Blindness), 0);
+}
+
+// The view tabs: each as wide as its caption plus padding and outline, the
+// neighbours sharing one outline column; the current tab lighter and 2
+// pixels taller, its caption moving with it when another tab is chosen.
+void tst_StudioMain::viewTabsDrawing()
+{
+    auto w = makeWindow();
+    auto* tabs = child<QTabBar>(w.get(), "tabDisplay");
+    QCOMPARE(tabs->count(), 3);
+    const QFontMetrics fm(tabs->font());
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QRect r = tabs->tabRect(i);
+        QCOMPARE(r.width(), fm.size(Qt::TextShowMnemonic, tabs->tabText(i)).width() + 7);
+        QCOMPARE(r.height(), fm.height() + 7);
+        if (i > 0)
+            QCOMPARE(r.left(), tabs->tabRect(i - 1).right() + 1);
+    }
+    const QRgb outline = qRgb(0xA0, 0xA0, 0xA0), face = qRgb(0xE4, 0xE4, 0xE4), current = qRgb(0xF0, 0xF0, 0xF0);
+    for (const int chosen : {0, 2}) {
+        tabs->setCurrentIndex(chosen);
+        const QImage image = tabs->grab().toImage();
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QRect r = tabs->tabRect(i);
+            const int top = i == chosen ? 0 : 2;
+            QCOMPARE(image.pixel(r.left() + 2, top), outline);           // the top edge
+            QCOMPARE(image.pixel(r.left(), top + 3), outline);           // the left edge
+            QCOMPARE(image.pixel(r.right() + 1, top + 3), outline);      // the shared right edge
+            QCOMPARE(image.pixel(r.left() + 2, r.bottom()), i == chosen ? current : face);
+            if (i != chosen)
+                QVERIFY(image.pixel(r.left() + 2, 1) != outline);        // lowered: nothing above it
+        }
+    }
 }
 
 TV_REGISTER_TEST(tst_StudioMain);

@@ -8,6 +8,7 @@
 #include "TFavoritesPanel.h"
 #include "TFavoritesView.h"
 #include "TPaintBox.h"
+#include "TTabStrip.h"
 #include "TPaletteView.h"
 #include "TWheelView.h"
 #include "TfraBoxes.h"
@@ -41,23 +42,18 @@ void TfrmStudioMain::connectColorView(View* view)
 
 void TfrmStudioMain::buildCentre()
 {
-    tabDisplay = new QTabBar(m_client);
+    tabDisplay = new TTabStrip(m_client);
     tabDisplay->setObjectName(QStringLiteral("tabDisplay"));
     tabDisplay->addTab(QStringLiteral(" Color Wheel "));
     tabDisplay->addTab(QStringLiteral(" Color Harmonies"));
     tabDisplay->addTab(QStringLiteral(" Suggested Colors"));
     tabDisplay->setGeometry(162, 56, 244, 22);
     tabDisplay->setExpanding(false);
-    tabDisplay->setDrawBase(false);
     tabDisplay->setUsesScrollButtons(false);
     tabDisplay->setElideMode(Qt::ElideNone);
     QFont tabFont = font();
     tabFont.setPixelSize(10);
     tabDisplay->setFont(tabFont);
-    tabDisplay->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 3px; border: 1px solid #a0a0a0; border-bottom: none;"
-        " background: #e4e4e4; margin-right: -1px; margin-top: 2px; }"
-        "QTabBar::tab:selected { background: #f0f0f0; margin-top: 0px; }"));
     connect(tabDisplay, &QTabBar::currentChanged, this, &TfrmStudioMain::tabDisplayChange);
 
     picWheel = new TWheelView(m_client);

@@ -1,0 +1,58 @@
+#include "TTabStrip.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace {
+
+constexpr int kPadX = 3, kPadY = 2, kBorder = 1, kLowered = 2, kOverlap = 1;
+const QColor kOutline(0xA0, 0xA0, 0xA0);
+const QColor kFace(0xE4, 0xE4, 0xE4);
+const QColor kCurrentFace(0xF0, 0xF0, 0xF0);
+
+} // namespace
+
+TTabStrip::TTabStrip(QWidget* parent)
+    : QTabBar(parent)
+{
+    setDrawBase(false);
+}
+
+QSize TTabStrip::tabSizeHint(int index) const
+{
+    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, tabText(index));
+    return {text.width() + 2 * (kPadX + kBorder) - kOverlap, fontMetrics().height() + 2 * kPadY + kBorder + kLowered};
+}
+
+void TTabStrip::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int current = currentIndex();
+    // The current tab last, so its outline lies over its neighbours'.
+    QList<int> order;
+    for (int i = 0; i < count(); ++i)
+        if (i != current)
+            order.append(i);
+    if (current >= 0)
+        order.append(current);
+    for (const int i : order) {
+        const bool isCurrent = i == current;
+        const QRect tab = tabRect(i);
+        // The box: the tab's rectangle one pixel wider (the overlap), less the
+        // lowering of a tab that is not the current one.
+        const QRect box = tab.adjusted(0, isCurrent ? 0 : kLowered, kOverlap, 0);
+        p.fillRect(box, isCurrent ? kCurrentFace : kFace);
+        p.fillRect(QRect(box.left(), box.top(), box.width(), kBorder), kOutline);
+        p.fillRect(QRect(box.left(), box.top(), kBorder, box.height()), kOutline);
+        p.fillRect(QRect(box.right(), box.top(), kBorder, box.height()), kOutline);
+        const QRect text = box.adjusted(kBorder + kPadX, kBorder + kPadY, -(kBorder + kPadX), -kPadY);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, tabText(i));
+        if (isCurrent && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = text;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+}
