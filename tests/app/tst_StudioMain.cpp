@@ -499,6 +499,22 @@ void tst_StudioMain::viewTabsDrawing()
                 QVERIFY(image.pixel(r.left() + 2, 1) != outline);        // lowered: nothing above it
         }
     }
+
+    // The measured sizes are remembered; a new font or a new caption is
+    // measured afresh, never laid out with a stale size.
+    const auto expectedWidth = [tabs](int i) {
+        return QFontMetrics(tabs->font()).size(Qt::TextShowMnemonic, tabs->tabText(i)).width() + 7;
+    };
+    QFont larger = tabs->font();
+    larger.setPixelSize(16);
+    tabs->setFont(larger);
+    for (int i = 0; i < tabs->count(); ++i) {
+        QCOMPARE(tabs->tabRect(i).width(), expectedWidth(i));
+        QCOMPARE(tabs->tabRect(i).height(), QFontMetrics(larger).height() + 7);
+    }
+    tabs->setTabText(1, QStringLiteral(" Harmonies"));
+    QCOMPARE(tabs->tabRect(1).width(), expectedWidth(1));
+    QCOMPARE(tabs->tabRect(2).left(), tabs->tabRect(1).right() + 1);
 }
 
 TV_REGISTER_TEST(tst_StudioMain);

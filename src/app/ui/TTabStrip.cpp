@@ -1,5 +1,6 @@
 #include "TTabStrip.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -20,8 +21,21 @@ TTabStrip::TTabStrip(QWidget* parent)
 
 QSize TTabStrip::tabSizeHint(int index) const
 {
-    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, tabText(index));
-    return {text.width() + 2 * (kPadX + kBorder) - kOverlap, fontMetrics().height() + 2 * kPadY + kBorder + kLowered};
+    const QString caption = tabText(index);
+    if (const auto it = m_sizes.constFind(caption); it != m_sizes.cend())
+        return *it;
+    const QFontMetrics metrics = fontMetrics();
+    const QSize text = metrics.size(Qt::TextShowMnemonic, caption);
+    const QSize size(text.width() + 2 * (kPadX + kBorder) - kOverlap, metrics.height() + 2 * kPadY + kBorder + kLowered);
+    m_sizes.insert(caption, size);
+    return size;
+}
+
+void TTabStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_sizes.clear();
+    QTabBar::changeEvent(event);
 }
 
 void TTabStrip::paintEvent(QPaintEvent*)

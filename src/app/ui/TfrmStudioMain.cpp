@@ -130,14 +130,7 @@ QFont TfrmStudioMain::UiFont()
 
 void TfrmStudioMain::WarmUpFonts()
 {
-    QFont font = UiFont();
-    for (const int pixels : {11, 10, 9}) {
-        font.setPixelSize(pixels);
-        (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("Web"));
-    }
-    font.setPixelSize(11);
-    font.setBold(true);
-    (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("Web"));
+    (void)QFontMetrics(UiFont()).horizontalAdvance(QStringLiteral("Web"));
 }
 
 QAction* TfrmStudioMain::makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut)

@@ -52,9 +52,11 @@ public:
     // makes it the application's font too, so menus, dialogs and controls
     // that lay out text before they join the window share one font.
     static QFont UiFont();
-    // Lays out a word in each font the window shows at start-up, so Qt's font
-    // list and fallback lists are filled; thread-safe, for a helper thread
+    // Lays out a word in the window font, so Qt's font list and the window
+    // family's fallback list are filled; thread-safe, for a helper thread
     // while the window is built (UiFont must have been called once first).
+    // Font engines themselves belong to the thread that loads them, so one
+    // size is enough: the fallback list is shared by every size and weight.
     static void WarmUpFonts();
     ~TfrmStudioMain() override;
 

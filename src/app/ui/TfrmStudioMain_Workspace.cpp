@@ -44,16 +44,18 @@ void TfrmStudioMain::buildCentre()
 {
     tabDisplay = new TTabStrip(m_client);
     tabDisplay->setObjectName(QStringLiteral("tabDisplay"));
-    tabDisplay->addTab(QStringLiteral(" Color Wheel "));
-    tabDisplay->addTab(QStringLiteral(" Color Harmonies"));
-    tabDisplay->addTab(QStringLiteral(" Suggested Colors"));
-    tabDisplay->setGeometry(162, 56, 244, 22);
-    tabDisplay->setExpanding(false);
-    tabDisplay->setUsesScrollButtons(false);
-    tabDisplay->setElideMode(Qt::ElideNone);
+    // Font and layout properties first: each one set after the tabs would
+    // lay all of them out again.
     QFont tabFont = font();
     tabFont.setPixelSize(10);
     tabDisplay->setFont(tabFont);
+    tabDisplay->setExpanding(false);
+    tabDisplay->setUsesScrollButtons(false);
+    tabDisplay->setElideMode(Qt::ElideNone);
+    tabDisplay->setGeometry(162, 56, 244, 22);
+    tabDisplay->addTab(QStringLiteral(" Color Wheel "));
+    tabDisplay->addTab(QStringLiteral(" Color Harmonies"));
+    tabDisplay->addTab(QStringLiteral(" Suggested Colors"));
     connect(tabDisplay, &QTabBar::currentChanged, this, &TfrmStudioMain::tabDisplayChange);
 
     picWheel = new TWheelView(m_client);

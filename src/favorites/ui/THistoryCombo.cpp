@@ -14,7 +14,11 @@ THistoryCombo::THistoryCombo(TColorHistory* history, QWidget* parent)
     setObjectName(QStringLiteral("cboHistory"));
     setFixedWidth(100);
     setMaxVisibleItems(8);
-    setIconSize(QSize(16, 16));
+    // Setting the size builds the drop-down list at once; the style's small
+    // icon size is usually 16 already, and the list is then built when the
+    // drop-down first opens.
+    if (iconSize() != QSize(16, 16))
+        setIconSize(QSize(16, 16));
     connect(m_history, &TColorHistory::changed, this, &THistoryCombo::rebuild);
     connect(this, &QComboBox::activated, m_history, &TColorHistory::Choose);
     rebuild();
