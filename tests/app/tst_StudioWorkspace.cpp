@@ -2,6 +2,8 @@
 #include "HSLUtils.h"
 #include "TColorHistory.h"
 #include "TFavoritesList.h"
+#include "TfraHarmonies.h"
+#include "TfraSuggested.h"
 #include "TfrmStudioMain.h"
 #include "WheelColors.h"
 
@@ -26,6 +28,7 @@ private slots:
     void wheelModeSwitchKeepsHistory();
     void styleSwitchShowsBoxes();
     void addAllHarmonies();
+    void viewBuiltLateShowsTheCurrentColours();
     void paletteClickAndHover();
     void storedWorkspaceRestored();
 
@@ -80,8 +83,11 @@ void tst_StudioWorkspace::tabsShowOneView()
     QFETCH(QString, shown);
     auto w = makeWindow();
     w->findChild<QTabBar*>(QStringLiteral("tabDisplay"))->setCurrentIndex(tab);
-    for (const char* name : {"picWheel", "fraBoxes", "fraHarmonies", "fraSuggested"})
-        QCOMPARE(child(w.get(), name)->isVisible(), shown == QLatin1String(name));
+    // A view not shown yet may not have been built at all.
+    for (const char* name : {"picWheel", "fraBoxes", "fraHarmonies", "fraSuggested"}) {
+        const QWidget* view = w->findChild<QWidget*>(QLatin1String(name));
+        QCOMPARE(view && view->isVisible(), shown == QLatin1String(name));
+    }
     w->close();
     TfrmStudioMain::Options o;
     o.settingsPath = m_dir->filePath(QStringLiteral("tvstudio.ini"));
@@ -133,6 +139,37 @@ void tst_StudioWorkspace::addAllHarmonies()
     QVERIFY(w->isModified());
     for (qsizetype i = 0; i < w->favorites().count(); ++i)
         QVERIFY(w->favorites().at(i).Selected);
+}
+
+void tst_StudioWorkspace::viewBuiltLateShowsTheCurrentColours()
+{
+    // The base colour changes while the harmonies and suggestions have never
+    // been shown; when they first are, they show that colour's schemes.
+    auto w = makeWindow();
+    w->SetBaseColor(MakeColor(30, 144, 255));
+    w->SetBaseColor(MakeColor(200, 40, 90));
+    auto* tabs = w->findChild<QTabBar*>(QStringLiteral("tabDisplay"));
+
+    tabs->setCurrentIndex(1);
+    auto* harmonies = w->findChild<TfraHarmonies*>(QStringLiteral("fraHarmonies"));
+    QVERIFY(harmonies && harmonies->isVisible());
+    TfraHarmonies expectedHarmonies;
+    expectedHarmonies.setColors(w->WheelColors());
+    QCOMPARE(harmonies->visibleSwatchColors(), expectedHarmonies.visibleSwatchColors());
+
+    tabs->setCurrentIndex(2);
+    auto* suggested = w->findChild<TfraSuggested*>(QStringLiteral("fraSuggested"));
+    QVERIFY(suggested && suggested->isVisible() && !harmonies->isVisible());
+    TfraSuggested expectedSuggested;
+    expectedSuggested.setColors(w->WheelColors());
+    QCOMPARE(suggested->shownSwatchColors(), expectedSuggested.shownSwatchColors());
+
+    // Built once: back and forth keeps the same frame, still following the base.
+    tabs->setCurrentIndex(1);
+    QCOMPARE(w->findChildren<TfraHarmonies*>().size(), 1);
+    w->SetBaseColor(MakeColor(10, 200, 60));
+    expectedHarmonies.setColors(w->WheelColors());
+    QCOMPARE(harmonies->visibleSwatchColors(), expectedHarmonies.visibleSwatchColors());
 }
 
 void tst_StudioWorkspace::paletteClickAndHover()

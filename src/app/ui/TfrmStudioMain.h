@@ -126,6 +126,7 @@ private:
 
     // the matching-colours views (TfrmStudioMain_Workspace.cpp)
     template <class View> void connectColorView(View* view);
+    template <class Frame> void showView(Frame*& frame, bool shown); // builds it when first shown
     void tabDisplayChange(int index);
     void refreshDerivedView();
     void mnuRYBClick(bool ryb);

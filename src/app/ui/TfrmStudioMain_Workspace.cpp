@@ -60,21 +60,9 @@ void TfrmStudioMain::buildCentre()
 
     picWheel = new TWheelView(m_client);
     picWheel->move(kViewOrigin);
-    fraBoxes = new TfraBoxes(m_client);
-    fraBoxes->move(kViewOrigin);
-    fraHarmonies = new TfraHarmonies(m_client);
-    fraHarmonies->move(kViewOrigin);
-    fraSuggested = new TfraSuggested(m_client);
-    fraSuggested->move(kViewOrigin);
     connectColorView(picWheel);
-    connectColorView(fraBoxes);
-    connectColorView(fraHarmonies);
-    connectColorView(fraSuggested);
-    connect(fraHarmonies, &TfraHarmonies::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
-    connect(fraSuggested, &TfraSuggested::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
-    fraBoxes->hide();
-    fraHarmonies->hide();
-    fraSuggested->hide();
+    // The swatch boxes, the harmonies and the suggestions are built when
+    // first shown (showView); the window opens on one view only.
 
     // The matching-colours menu and its button beside the tabs.
     mnuMatchPop = new QMenu(this);
@@ -137,22 +125,38 @@ void TfrmStudioMain::refreshDerivedView()
         picWheel->setColors(m_wheelColors);
         picWheel->setReferenceColor(m_wheelColors[0]);
     }
-    if (fraBoxes->isVisibleTo(m_client))
+    if (fraBoxes && fraBoxes->isVisibleTo(m_client))
         fraBoxes->setColors(m_wheelColors);
-    if (fraHarmonies->isVisibleTo(m_client))
+    if (fraHarmonies && fraHarmonies->isVisibleTo(m_client))
         fraHarmonies->setColors(m_wheelColors);
-    if (fraSuggested->isVisibleTo(m_client))
+    if (fraSuggested && fraSuggested->isVisibleTo(m_client))
         fraSuggested->setColors(m_wheelColors);
+}
+
+template <class Frame>
+void TfrmStudioMain::showView(Frame*& frame, bool shown)
+{
+    if (!frame) {
+        if (!shown)
+            return;
+        frame = new Frame(m_client);
+        frame->move(kViewOrigin);
+        frame->stackUnder(cmdMatchDrop); // where it stood had it been built with the wheel
+        connectColorView(frame);
+        if constexpr (requires { &Frame::addAllRequested; })
+            connect(frame, &Frame::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
+    }
+    frame->setVisible(shown);
 }
 
 void TfrmStudioMain::tabDisplayChange(int index)
 {
     const bool wheelStyle = mnuMPColorWheel1->isChecked();
     picWheel->setVisible(index == 0 && wheelStyle);
-    fraBoxes->setVisible(index == 0 && !wheelStyle);
-    fraHarmonies->setVisible(index == 1);
-    fraSuggested->setVisible(index == 2);
-    refreshDerivedView();
+    showView(fraBoxes, index == 0 && !wheelStyle);
+    showView(fraHarmonies, index == 1);
+    showView(fraSuggested, index == 2);
+    refreshDerivedView(); // a view built just now gets its colours here
 }
 
 void TfrmStudioMain::mnuRYBClick(bool ryb)
