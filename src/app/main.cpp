@@ -15,8 +15,6 @@
 #include <csignal>
 #include <cstdio>
 #include <latch>
-#include <pthread.h>
-#include <sched.h>
 #include <thread>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -62,39 +60,26 @@ int main(int argc, char* argv[])
     // The menu bar belongs inside the fixed-size window; asking the session
     // bus for a desktop-wide menu would also hold up start-up.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    // Reading the font configuration is the longest single step before the
-    // window can paint text, and it needs no window. Connecting to the display
-    // keeps the processor busy meanwhile, so the reading runs at idle priority
-    // and takes only the time that connecting leaves over. It holds no lock:
-    // should it still be running when the window needs fonts, Qt reads the
-    // configuration itself rather than wait for it.
-    std::jthread fontConfig([] {
-        const sched_param idle = {};
-        pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle); // best effort
+    // Reading the font configuration and Qt's list of fonts is the longest
+    // single step before the window can paint text. It needs no window, so a
+    // second thread does it while the display connects and the window is built.
+    // It runs at normal priority: at idle priority it gave way to connecting,
+    // but on a busy machine it then starved while holding fontconfig's locks,
+    // and the window waited for it.
+    std::latch fontsNamed(1);
+    std::jthread fontWarmUp([&fontsNamed] {
         FcInit();
-    });
-    // Qt's list of fonts and the window font's fallbacks are filled at normal
-    // priority once the application exists, while the window is built (the
-    // window waits for them if it gets there first).
-    std::latch appMade(1);
-    std::jthread fontWarmUp([&appMade] {
-        appMade.wait();
+        fontsNamed.wait();
         TfrmStudioMain::WarmUpFonts();
     });
     QApplication app(argc, argv);
     QApplication::setFont(TfrmStudioMain::UiFont());
-    appMade.count_down();
-    // The helpers use fontconfig and Qt's fonts: they end before the
-    // application does, on every way out.
+    fontsNamed.count_down();
+    // The helper uses Qt's fonts: it ends before the application does, on every way out.
     const struct JoinBeforeApp {
-        std::jthread& warmUp;
-        std::jthread& config;
-        ~JoinBeforeApp()
-        {
-            warmUp.join();
-            config.join();
-        }
-    } joinFontHelpers{fontWarmUp, fontConfig};
+        std::jthread& thread;
+        ~JoinBeforeApp() { thread.join(); }
+    } joinFontWarmUp{fontWarmUp};
     TStudioStyle::install();
     QApplication::setApplicationName(QStringLiteral("Tintvale Studio"));
     QApplication::setOrganizationName(QStringLiteral("Tintvale"));
