@@ -164,6 +164,16 @@ void tst_StudioWorkspace::viewBuiltLateShowsTheCurrentColours()
     expectedSuggested.setColors(w->WheelColors());
     QCOMPARE(suggested->shownSwatchColors(), expectedSuggested.shownSwatchColors());
 
+    // In the focus order a view built late comes straight after the tabs, as
+    // one built with the window would.
+    const auto nextTabStop = [](QWidget* from) {
+        for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                return w;
+        return from;
+    };
+    QVERIFY(suggested->isAncestorOf(nextTabStop(tabs)));
+
     // Built once: back and forth keeps the same frame, still following the base.
     tabs->setCurrentIndex(1);
     QCOMPARE(w->findChildren<TfraHarmonies*>().size(), 1);

@@ -141,7 +141,18 @@ void TfrmStudioMain::showView(Frame*& frame, bool shown)
             return;
         frame = new Frame(m_client);
         frame->move(kViewOrigin);
-        frame->stackUnder(cmdMatchDrop); // where it stood had it been built with the wheel
+        // Where it would stand had it been built with the wheel: under the
+        // controls built after it, and straight after the tabs in the focus order.
+        frame->stackUnder(cmdMatchDrop);
+        QList<QWidget*> stops; // the frame itself takes no focus; its controls do
+        for (QWidget* w = frame->nextInFocusChain(); frame->isAncestorOf(w); w = w->nextInFocusChain())
+            if (w->focusPolicy() != Qt::NoFocus)
+                stops.append(w);
+        QWidget* previous = tabDisplay;
+        for (QWidget* stop : stops) {
+            QWidget::setTabOrder(previous, stop);
+            previous = stop;
+        }
         connectColorView(frame);
         if constexpr (requires { &Frame::addAllRequested; })
             connect(frame, &Frame::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
