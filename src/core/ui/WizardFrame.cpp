@@ -1,6 +1,7 @@
 #include "WizardFrame.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -8,6 +9,10 @@
 
 WizardFrame BuildWizardFrame(QDialog* dialog, const QPixmap& side, int pageCount)
 {
+    dialog->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    dialog->setFixedSize(432, 296);
+    dialog->setModal(true);
+
     auto* picture = new QLabel(dialog);
     picture->setObjectName(QStringLiteral("imgSide"));
     picture->setFrameShape(QFrame::Panel);

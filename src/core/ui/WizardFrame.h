@@ -7,7 +7,8 @@ class QPixmap;
 class QPushButton;
 class QWidget;
 
-// The frame both wizards share on their 432 x 296 dialog: the sunken side
+// The frame both wizards share: the dialog itself (modal, fixed at 432 x 296,
+// Tahoma 8 points), the sunken side
 // picture `imgSide` (12, 12, 128 x 228) showing `side` (126 x 226), the
 // rule above the buttons, "< Back" `cmdBack`, "Next >" `cmdNext` (the
 // default button) and "Cancel" `cmdCancel`, and `pageCount` pages

@@ -56,10 +56,6 @@ void TfrmExport::FormCreate()
 {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(QStringLiteral("Export Wizard"));
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setFixedSize(432, 296);
-    setModal(true);
-
     const WizardFrame frame = BuildWizardFrame(this, sidePicture(QSize(126, 226)), 4);
     cmdBack = frame.cmdBack;
     cmdNext = frame.cmdNext;

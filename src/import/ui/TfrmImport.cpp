@@ -79,10 +79,6 @@ void TfrmImport::FormCreate()
 {
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(QStringLiteral("Import Wizard"));
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setFixedSize(432, 296);
-    setModal(true);
-
     const WizardFrame frame = BuildWizardFrame(this, sidePicture(QSize(126, 226)), 3);
     cmdBack = frame.cmdBack;
     cmdNext = frame.cmdNext;

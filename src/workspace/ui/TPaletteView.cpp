@@ -34,9 +34,10 @@ const QImage& TPaletteView::image() const
 
 std::optional<TColor> TPaletteView::colorAt(QPoint pos) const
 {
-    if (!Workspace::PalettePixelCounts(image(), pos))
+    const QImage& picture = image();
+    if (!Workspace::PalettePixelCounts(picture, pos))
         return std::nullopt;
-    return FromQRgb(m_image.pixel(pos));
+    return FromQRgb(picture.pixel(pos));
 }
 
 void TPaletteView::paintEvent(QPaintEvent*)

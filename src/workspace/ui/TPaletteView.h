@@ -6,9 +6,8 @@
 #include <QWidget>
 
 // The colour palette `pbPalette` (257 x 47). The picture of the chosen kind
-// is built when first needed after a change (setKind, rebuild) and copied
-// on every paint. Only pixels that
-// PalettePixelCounts accepts respond:
+// is built when first needed after a change (setKind, rebuild) and copied on
+// every paint. Only pixels that PalettePixelCounts accepts respond:
 // - a press emits colorCommitted with the pixel's colour (SetBaseColor; the
 //   colour as displayed, so under a colour-vision simulation the simulated
 //   colour is picked);
