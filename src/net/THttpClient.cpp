@@ -9,7 +9,13 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
+
+// How far the network thread may read ahead of this one (bytes).
+constexpr qint64 kReadAheadBytes = 256 * 1024;
 
 bool isWebScheme(const QUrl& url)
 {
@@ -80,7 +86,8 @@ THttpClient::THttpClient(THttpOptions options)
 THttpClient::~THttpClient() = default;
 
 THttpResult THttpClient::get(const QString& address,
-                             const std::function<void(const QString&)>& onRedirect)
+                             const std::function<void(const QString&)>& onRedirect,
+                             const THttpCallLimits& limits)
 {
     THttpResult result;
     std::optional<QUrl> url = absoluteWebUrl(QUrl(slashed(address.trimmed()), QUrl::TolerantMode));
@@ -88,9 +95,22 @@ THttpResult THttpClient::get(const QString& address,
         result.error = NetError::InvalidAddress;
         return result;
     }
-    const QDeadlineTimer deadline(m_options.deadlineMs);
+    QDeadlineTimer deadline(m_options.deadlineMs);
+    if (limits.deadline < deadline)
+        deadline = limits.deadline;
+    // Bytes this GET may still read: the body cap of one document, or the
+    // caller's budget for all hops when that is smaller.
+    const auto allowance = [&]() -> qint64 {
+        if (limits.maxBodyBytes < 0)
+            return m_options.maxBodyBytes;
+        return std::min(m_options.maxBodyBytes, std::max<qint64>(0, limits.maxBodyBytes - result.bytesReceived));
+    };
     int redirects = 0;
     for (;;) {
+        if (deadline.hasExpired()) {
+            result.error = NetError::DeadlineExceeded;
+            return result;
+        }
         QNetworkRequest request(*url);
         request.setHeader(QNetworkRequest::UserAgentHeader, m_options.userAgent);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
@@ -100,7 +120,13 @@ THttpResult THttpClient::get(const QString& address,
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
         request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
 
+        const qint64 cap = allowance();
         const std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
+        // Without a limit the network thread reads as fast as the server
+        // sends and, while it keeps ahead, Qt holds back readyRead: a flood
+        // would pile up unseen. With one, it stops reading until this
+        // thread has taken what is buffered.
+        reply->setReadBufferSize(kReadAheadBytes);
         QByteArray body;
         NetError own = NetError::None;
         QEventLoop loop;
@@ -109,7 +135,7 @@ THttpResult THttpClient::get(const QString& address,
         idle.setInterval(m_options.readTimeoutMs);
         QTimer whole;
         whole.setSingleShot(true);
-        whole.setInterval(int(std::max<qint64>(0, deadline.remainingTime())));
+        whole.setInterval(int(std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max())));
 
         auto fail = [&](NetError e) {
             if (own == NetError::None)
@@ -121,11 +147,20 @@ THttpResult THttpClient::get(const QString& address,
             loop.quit();
         };
         auto take = [&] {
-            body += reply->readAll();
-            if (body.size() > m_options.maxBodyBytes)
+            if (own != NetError::None)
+                return;
+            const QByteArray chunk = reply->read(std::max<qint64>(0, cap - body.size()) + 1);
+            result.bytesReceived += chunk.size();
+            body += chunk;
+            if (body.size() > cap)
                 fail(NetError::BodyTooLarge);
         };
-        QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &idle, qOverload<>(&QTimer::start));
+        QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
+            idle.start();
+            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            if (length.isValid() && length.toLongLong() > cap)
+                fail(NetError::BodyTooLarge);
+        });
         QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &idle, qOverload<>(&QTimer::start));
         QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
             idle.start();
@@ -135,13 +170,13 @@ THttpResult THttpClient::get(const QString& address,
         QObject::connect(&idle, &QTimer::timeout, &loop, [&] { fail(NetError::TimedOut); });
         QObject::connect(&whole, &QTimer::timeout, &loop, [&] { fail(NetError::DeadlineExceeded); });
         idle.start();
-        whole.start();
+        if (!deadline.isForever())
+            whole.start();
         if (!reply->isFinished() && own == NetError::None)
             loop.exec(QEventLoop::AllEvents);
         idle.stop();
         whole.stop();
-        if (own == NetError::None)
-            take();
+        take();
 
         result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         result.finalAddress = url->toString(QUrl::FullyEncoded);

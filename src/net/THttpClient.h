@@ -3,6 +3,7 @@
 #include "NetError.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 
 #include <functional>
@@ -19,11 +20,19 @@ struct THttpOptions {
     qint64 maxBodyBytes = 16 << 20;  // a larger body fails
 };
 
+// Limits of one GET on top of the client's options, for a caller that shares
+// one budget between many GETs (a harvest): the tighter of each pair holds.
+struct THttpCallLimits {
+    QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever); // the GET fails with DeadlineExceeded by then
+    qint64 maxBodyBytes = -1; // >= 0: bytes allowed in all bodies of the GET, redirects included
+};
+
 struct THttpResult {
     NetError error = NetError::None;
     int status = 0;        // last HTTP status seen, 0 when none
     QByteArray body;       // the body as received (after transfer decoding); empty on failure
     QString finalAddress;  // the address the body came from, after redirects
+    qint64 bytesReceived = 0; // body bytes read over all hops, failed ones included
 
     bool ok() const { return error == NetError::None; }
 };
@@ -34,6 +43,11 @@ struct THttpResult {
 // The request carries the fixed User-Agent and Qt's own default headers,
 // nothing else: no proxy, no cookies (neither sent nor stored), no
 // credentials (user information in an address is dropped).
+// Bodies are read as they arrive, whatever their framing (Content-Length,
+// chunked, or up to the end of the connection), at most a small buffer
+// ahead of the reader; the GET is aborted with BodyTooLarge as soon as more
+// bytes have arrived than allowed, or at once when the server announces a
+// larger Content-Length.
 // Redirects (301, 302, 303, 307, 308 with a Location) are followed by the
 // client itself, to http:// or https:// targets only; onRedirect receives
 // each new absolute address before it is requested.
@@ -49,7 +63,8 @@ public:
     THttpClient& operator=(const THttpClient&) = delete;
 
     THttpResult get(const QString& address,
-                    const std::function<void(const QString& newAddress)>& onRedirect = {});
+                    const std::function<void(const QString& newAddress)>& onRedirect = {},
+                    const THttpCallLimits& limits = {});
 
     const THttpOptions& options() const { return m_options; }
 

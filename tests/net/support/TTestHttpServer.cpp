@@ -37,6 +37,39 @@ protected:
     }
 };
 
+// Sends r.flood without end: refilled whenever the socket has written enough
+// that less than 1 MiB waits, or one byte per trickle interval.
+void startFlood(const QPointer<QTcpSocket>& socket, const TTestResponse& r)
+{
+    const bool chunked = r.floodFraming == TTestResponse::Framing::Chunked;
+    const auto frame = [chunked](const QByteArray& data) {
+        if (!chunked)
+            return data;
+        return QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n";
+    };
+    if (r.trickleIntervalMs > 0) {
+        auto* timer = new QTimer(socket);
+        auto next = std::make_shared<qsizetype>(0);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, r, next, frame] {
+            if (socket)
+                socket->write(frame(r.flood.mid((*next)++ % r.flood.size(), 1)));
+        });
+        timer->start(r.trickleIntervalMs);
+        return;
+    }
+    constexpr qint64 kLowWater = 1 << 20;
+    QByteArray block;
+    while (block.size() < 256 * 1024)
+        block += r.flood;
+    const QByteArray framed = frame(block);
+    const auto refill = [socket, framed] {
+        while (socket && socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < kLowWater)
+            socket->write(framed);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+    refill();
+}
+
 } // namespace
 
 TTestHttpServer::TTestHttpServer(QObject* parent)
@@ -187,6 +220,16 @@ void TTestHttpServer::onConnection()
                 QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reason + "\r\n";
                 for (const auto& [name, value] : r.headers)
                     head += name + ": " + value + "\r\n";
+                if (!r.flood.isEmpty()) {
+                    if (r.floodFraming == TTestResponse::Framing::Chunked)
+                        head += "Transfer-Encoding: chunked\r\n";
+                    else if (r.floodFraming == TTestResponse::Framing::HugeLength)
+                        head += "Content-Length: 1099511627776\r\n";
+                    head += "Connection: close\r\n\r\n";
+                    guard->write(head);
+                    startFlood(guard, r);
+                    return;
+                }
                 head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n";
                 guard->write(head);
                 if (r.trickleIntervalMs <= 0) {

@@ -26,6 +26,15 @@ struct TTestResponse {
     int delayMs = 0;           // wait before sending anything
     int trickleIntervalMs = 0; // > 0: send the body one byte per interval
     bool drop = false;         // close the connection without answering
+    // A body without end, for hostile-server tests: after the head, `flood`
+    // is sent again and again until the client goes away, as chunks of a
+    // "Transfer-Encoding: chunked" body, as plain bytes of a body that would
+    // end when the connection closes, or under a Content-Length that claims
+    // 1 TiB. The socket's write buffer is kept under 1 MiB. With
+    // trickleIntervalMs the flood is sent one byte per interval instead.
+    enum class Framing { Chunked, UntilClose, HugeLength };
+    QByteArray flood;
+    Framing floodFraming = Framing::Chunked;
 
     void header(const QByteArray& name, const QByteArray& value) { headers.append(std::pair(name, value)); }
 };
