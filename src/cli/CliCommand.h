@@ -10,13 +10,16 @@
 #include <vector>
 
 // What a subcommand ends with: an exit code for the run, or an error that
-// main() prints on stderr before exiting with code 2.
+// main() prints on stderr before exiting with the status's code: 2 for a
+// bad argument or input (fail), 1 when the command's own work failed, such
+// as a file that could not be written (failedWork).
 struct CliStatus {
     int exitCode = 0;
     QString error;
 
     static CliStatus ok(int code = 0) { return {code, {}}; }
     static CliStatus fail(QString message) { return {2, std::move(message)}; }
+    static CliStatus failedWork(QString message) { return {1, std::move(message)}; }
 };
 
 struct CliCommand {

@@ -14,8 +14,9 @@ CliStatus runShow(const QStringList& args, QTextStream& out, QTextStream&)
     if (args.size() != 1)
         return CliStatus::fail(QStringLiteral("expected exactly one scheme file"));
     TSchemeData data;
-    if (const FavoritesError e = ReadSchemeFile(args.first(), data); e != FavoritesError::None)
-        return CliStatus::fail(FavoritesErrorText(e));
+    QString message;
+    if (ReadSchemeFile(args.first(), data, &message) != FavoritesError::None)
+        return CliStatus::fail(message);
     out << "base=" << FormatColor(data.BaseColor) << '\n';
     for (const TFavColor& f : data.Favorites)
         out << "fav=" << FormatColor(f.Color) << '\t' << f.Name << '\n';

@@ -40,6 +40,10 @@ CliStatus runConvert(const QStringList& args, QTextStream&, QTextStream& err)
     // colours keep their names, the others are numbered.
     const TExportList list(in.colors, in.names);
     const ExportResult r = ExportFile::Write(format, list, args[1]);
+    // OUT could not be written (full disk, I/O error, not a regular file):
+    // the command's own failure, exit 1; the earlier OUT is left as it was.
+    if (r.error == ExportError::CreateFailed)
+        return CliStatus::failedWork(r.message);
     if (!r.ok())
         return CliStatus::fail(r.message);
     if (r.leftOut > 0)

@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
             out.flush();
             if (!status.error.isEmpty()) {
                 err << "tintvale " << c.name << ": " << status.error << '\n';
-                return 2;
+                return status.exitCode == 0 ? 2 : status.exitCode;
             }
             return status.exitCode;
         }

@@ -1,6 +1,8 @@
 #include "GifDecoder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gif_lib.h>
 
@@ -170,6 +172,14 @@ GifDecodeResult Decode(QIODevice& device)
 
 GifDecodeResult DecodeFile(const QString& path)
 {
+    // A FIFO or device would block in open() or never end: look at the type
+    // (stat, through any links) before opening.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        GifDecodeResult r;
+        r.error = GifError::OpenFailed;
+        r.message = QStringLiteral("\"%1\" is not a regular file.").arg(QDir::toNativeSeparators(path));
+        return r;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         GifDecodeResult r;

@@ -29,7 +29,9 @@ inline constexpr qint64 MaxPixels = GifImage::MaxPixels;
 // without frames.
 GifDecodeResult Decode(QIODevice& device);
 
-// Decode() on a file opened read-only.
+// Decode() on a file opened read-only. A path that is not a regular file
+// (FIFO, device, socket, folder) is refused as OpenFailed before anything is
+// opened, with a message naming it.
 GifDecodeResult DecodeFile(const QString& path);
 
 } // namespace GifDecoder

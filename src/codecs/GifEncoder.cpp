@@ -123,7 +123,16 @@ GifEncodeResult EncodeFile(const QImage& image, const QString& path)
     if (!file.open(QIODevice::WriteOnly))
         return failure(GifError::OpenFailed, file.errorString());
     GifEncodeResult r = Encode(image, file);
+    if (r.ok() && file.error() != QFileDevice::NoError)
+        r = failure(GifError::WriteFailed, file.errorString());
     if (!r.ok()) {
+        file.cancelWriting();
+        return r;
+    }
+    // commit() flushes the last buffered bytes too, but drops the error of
+    // that write (a full disk): flush here, where the error is still seen.
+    if (!file.flush()) {
+        r = failure(GifError::WriteFailed, file.errorString());
         file.cancelWriting();
         return r;
     }

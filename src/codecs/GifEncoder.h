@@ -28,8 +28,11 @@ int CountColors(const QImage& image, int limit = 256);
 GifEncodeResult Encode(const QImage& image, QIODevice& device);
 
 // Encode() into `path` through a QSaveFile: a failure leaves the previous
-// file (or none) in place, never a partial one. OpenFailed and WriteFailed
-// carry the system's error text as message.
+// file (or none) in place, never a partial one, also when the disk fills up
+// at the last write. OpenFailed and WriteFailed carry the system's error
+// text as message. The path is taken as it is; the export writes GIF files
+// through Encode() and the checked save of the core library instead, which
+// also follows links and refuses devices.
 GifEncodeResult EncodeFile(const QImage& image, const QString& path);
 
 } // namespace GifEncoder

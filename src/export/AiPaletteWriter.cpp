@@ -20,8 +20,8 @@ QStringList Lines(const QList<TColor>& colors, const QString& title, const QStri
 {
     QStringList l;
     l << QStringLiteral("%!PS-Adobe-3.0 EPSF-3.0") << QStringLiteral("%%Creator: Adobe Illustrator(r) 6.0")
-      << QStringLiteral("%%For: Tintvale Studio") << QStringLiteral("%%Title: ") + title
-      << QStringLiteral("%%CreationDate: ") + date;
+      << QStringLiteral("%%For: Tintvale Studio") << QStringLiteral("%%Title: ") + OneLineText(title)
+      << QStringLiteral("%%CreationDate: ") + OneLineText(date);
     static const char* const head[] = {
         "%%BoundingBox: 224 631 268 661",
         "%%HiResBoundingBox: 224.065 631 268 660.5208",

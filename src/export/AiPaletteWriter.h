@@ -8,7 +8,9 @@
 #include <QStringList>
 
 // The Illustrator 6 palette document. `title` is the target's file name
-// without its folder, `date` the creation date as the user's short date.
+// without its folder, `date` the creation date as the user's short date;
+// both pass through OneLineText() (a file name with a line break in it cannot
+// add lines such as "%%EOF" or "showpage" to the document).
 namespace AiPaletteWriter {
 
 QStringList Lines(const QList<TColor>& colors, const QString& title, const QString& date);

@@ -10,11 +10,11 @@
 #include "GifSwatchWriter.h"
 #include "HtmlChartWriter.h"
 #include "PainterWriter.h"
+#include "SafeFile.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 
@@ -26,23 +26,22 @@ ExportResult createFailure(const QString& path, const QString& systemText)
     return r;
 }
 
-ExportResult writeGif(const TExportList& list, const QString& path)
+// The writer of a format over the target device; false when the device failed.
+bool writeFormat(ExportFormat format, QIODevice& device, const TExportList& list, const QString& title)
 {
-    QList<TColor> colors = list.colors().mid(0, 256);
-    const qsizetype fit = GifSwatchWriter::FittingCount(colors);
-    const int leftOut = int(colors.size() - fit);
-    colors.resize(fit);
-    const GifEncodeResult e = GifEncoder::EncodeFile(GifSwatchWriter::SwatchImage(colors), path);
-    ExportResult r;
-    if (e.error == GifError::OpenFailed || e.error == GifError::WriteFailed)
-        return createFailure(path, e.message);
-    if (!e.ok()) {
-        r.error = ExportError::EncodeFailed;
-        r.message = ExportErrorText(r.error, path, e.message);
-        return r;
+    switch (format) {
+    case ExportFormat::Html: return HtmlChartWriter::Write(device, list);
+    case ExportFormat::Css: return CssSheetWriter::Write(device, list);
+    case ExportFormat::Aco: return AcoWriter::Write(device, list.colors());
+    case ExportFormat::Ai:
+        return AiPaletteWriter::Write(device, list.colors(), title,
+                                      QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    case ExportFormat::Acf: return AcfWriter::Write(device, list, title);
+    case ExportFormat::Painter: return PainterWriter::Write(device, list.colors());
+    case ExportFormat::Act: return ActWriter::Write(device, list.colors().mid(0, 256));
+    case ExportFormat::Gif: break;
     }
-    r.leftOut = leftOut;
-    return r;
+    return false;
 }
 
 } // namespace
@@ -66,35 +65,32 @@ ExportResult Write(int format, const TExportList& list, const QString& path)
         r.message = ExportErrorText(r.error, path);
         return r;
     }
-    if (format == int(ExportFormat::Gif))
-        return writeGif(list, path);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return createFailure(path, file.errorString());
+    int leftOut = 0;
+    GifEncodeResult gif;
     const QString title = QFileInfo(path).fileName();
-    bool ok = false;
-    switch (ExportFormat(format)) {
-    case ExportFormat::Html: ok = HtmlChartWriter::Write(file, list); break;
-    case ExportFormat::Css: ok = CssSheetWriter::Write(file, list); break;
-    case ExportFormat::Aco: ok = AcoWriter::Write(file, list.colors()); break;
-    case ExportFormat::Ai:
-        ok = AiPaletteWriter::Write(file, list.colors(), title,
-                                    QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-        break;
-    case ExportFormat::Acf: ok = AcfWriter::Write(file, list, title); break;
-    case ExportFormat::Painter: ok = PainterWriter::Write(file, list.colors()); break;
-    case ExportFormat::Act: ok = ActWriter::Write(file, list.colors().mid(0, 256)); break;
-    case ExportFormat::Gif: break;
+    const FileResult saved = SafeFile::Save(path, [&](QIODevice& device) {
+        if (format != int(ExportFormat::Gif))
+            return writeFormat(ExportFormat(format), device, list, title);
+        QList<TColor> colors = list.colors().mid(0, 256);
+        const qsizetype fit = GifSwatchWriter::FittingCount(colors);
+        leftOut = int(colors.size() - fit);
+        colors.resize(fit);
+        gif = GifEncoder::Encode(GifSwatchWriter::SwatchImage(colors), device);
+        return gif.ok();
+    });
+    ExportResult r;
+    if (saved.error == FileError::WriterFailed && !gif.ok() && gif.error != GifError::WriteFailed) {
+        // The encoder refused the image; nothing was written.
+        r.error = ExportError::EncodeFailed;
+        r.message = ExportErrorText(r.error, path, gif.message);
+        return r;
     }
-    if (!ok) {
-        const QString text = file.errorString();
-        file.cancelWriting();
-        return createFailure(path, text);
+    if (!saved.ok()) {
+        QString detail = saved.detail.isEmpty() ? gif.message : saved.detail;
+        return createFailure(path, detail.isEmpty() ? saved.text() : detail);
     }
-    if (!file.commit())
-        return createFailure(path, file.errorString());
-    return {};
+    r.leftOut = leftOut;
+    return r;
 }
 
 } // namespace ExportFile

@@ -1,5 +1,9 @@
 #include "FavoritesError.h"
 
+#include "FileError.h"
+
+#include <QDir>
+
 QString FavoritesErrorText(FavoritesError error)
 {
     switch (error) {
@@ -20,8 +24,24 @@ QString FavoritesErrorText(FavoritesError error)
         return QStringLiteral("An error has occured while opening the session");
     case FavoritesError::SessionSaveFailed:
         return QStringLiteral("An error has occured while saving the session");
+    case FavoritesError::NotRegularFile:
+        return QStringLiteral("The file is not a regular file.");
+    case FavoritesError::FileTooLarge:
+        return QStringLiteral("The file is too large to be a scheme file.");
     }
     return {};
+}
+
+QString FavoritesErrorText(FavoritesError error, const QString& path)
+{
+    switch (error) {
+    case FavoritesError::NotRegularFile:
+        return FileErrorText(FileError::NotRegular, path);
+    case FavoritesError::FileTooLarge:
+        return QStringLiteral("\"%1\" is too large to be a scheme file.").arg(QDir::toNativeSeparators(path));
+    default:
+        return FavoritesErrorText(error);
+    }
 }
 
 QString OldSchemeConvertedText()

@@ -8,12 +8,33 @@ namespace OldSchemeFormat {
 
 namespace {
 
-QList<QByteArray> lines(const QByteArray& bytes)
+constexpr int kLineCount = 20;
+
+// The first 20 lines without their CR LF or LF (what follows is never read,
+// so a long file costs no more than a short one). `lastCut` is set when the
+// file ends inside line 19's value: its last character is the file's last
+// byte and is not a space. A file written whole ends every line, so a value
+// there without anything after it may have lost digits.
+QList<QByteArray> lines(const QByteArray& bytes, bool& lastCut)
 {
-    QList<QByteArray> result = bytes.split('\n');
-    for (QByteArray& line : result) {
+    QList<QByteArray> result;
+    qsizetype from = 0;
+    lastCut = false;
+    while (result.size() < kLineCount && from <= bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', from);
+        const bool ended = end >= 0;
+        if (!ended)
+            end = bytes.size();
+        QByteArray line = bytes.mid(from, end - from);
+        if (result.size() == kLineCount - 1 && !ended && !line.isEmpty() && line.back() != ' ' && line.back() != '\r'
+            && line.back() != '\t')
+            lastCut = true;
         if (line.endsWith('\r'))
             line.chop(1);
+        result.append(line);
+        if (!ended)
+            break;
+        from = end + 1;
     }
     return result;
 }
@@ -55,8 +76,9 @@ FavoritesError Parse(const QByteArray& bytes, TSchemeData& out)
 {
     if (!IsOldScheme(bytes))
         return FavoritesError::NotValidScheme;
-    const QList<QByteArray> text = lines(bytes);
-    if (text.size() < 20)
+    bool lastCut = false;
+    const QList<QByteArray> text = lines(bytes, lastCut);
+    if (text.size() < kLineCount || lastCut)
         return FavoritesError::NotValidScheme;
 
     TSchemeData data;

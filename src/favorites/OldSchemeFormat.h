@@ -13,6 +13,7 @@
 //   11..14  page, header, navigation and main backgrounds (decimal TColor)
 //   15..19  page header, header, body header, main and link texts (decimal TColor)
 // Lines end in CR LF or LF; surrounding spaces of any value are ignored.
+// Lines after line 19 are not read.
 namespace OldSchemeFormat {
 
 // True when the first line of the bytes is exactly "TVver2".

@@ -3,40 +3,36 @@
 #include "OldSchemeFormat.h"
 #include "SchemeFormat.h"
 
+#include "SafeFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
-bool readWhole(const QString& path, QByteArray& bytes)
+// A scheme or session file whole into memory, after the checks of its type
+// and size; an old text scheme has a cap of its own. On failure `message`
+// (when given) names the file.
+FavoritesError readWhole(const QString& path, QByteArray& bytes, QString* message = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    const FileResult r = SafeFile::Read(path, SafeFile::kBinaryCap, bytes);
+    FavoritesError e = FavoritesError::None;
+    if (r.error == FileError::NotRegular)
+        e = FavoritesError::NotRegularFile;
+    else if (r.error == FileError::TooLarge)
+        e = FavoritesError::FileTooLarge;
+    else if (!r.ok())
+        e = FavoritesError::SchemeOpenFailed;
+    else if (bytes.size() > SafeFile::kTextCap && OldSchemeFormat::IsOldScheme(bytes))
+        e = FavoritesError::FileTooLarge;
+    if (e != FavoritesError::None && message)
+        *message = FavoritesErrorText(e, path);
+    return e;
 }
 
 FavoritesError writeWhole(const QString& path, const QByteArray& bytes, const std::function<void(qint64)>& progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FavoritesError::SchemeSaveFailed;
-    constexpr qint64 kChunk = 64 * 1024;
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = std::min<qint64>(kChunk, bytes.size() - written);
-        if (file.write(bytes.constData() + written, n) != n) {
-            file.cancelWriting();
-            return FavoritesError::SchemeSaveFailed;
-        }
-        written += n;
-        if (progress)
-            progress(written);
-    }
-    return file.commit() ? FavoritesError::None : FavoritesError::SchemeSaveFailed;
+    return SafeFile::SaveBytes(path, bytes, progress).ok() ? FavoritesError::None : FavoritesError::SchemeSaveFailed;
 }
 
 } // namespace
@@ -46,13 +42,13 @@ TSchemeOpenResult OpenSchemeFile(const QString& path)
     TSchemeOpenResult result;
     auto fail = [&](FavoritesError e) {
         result.error = e;
-        result.messages.append(FavoritesErrorText(e));
+        result.messages.append(FavoritesErrorText(e, path));
         return result;
     };
 
     QByteArray bytes;
-    if (!readWhole(path, bytes))
-        return fail(FavoritesError::SchemeOpenFailed);
+    if (const FavoritesError e = readWhole(path, bytes); e != FavoritesError::None)
+        return fail(e);
 
     if (OldSchemeFormat::IsOldScheme(bytes)) {
         TSchemeData converted;
@@ -68,8 +64,8 @@ TSchemeOpenResult OpenSchemeFile(const QString& path)
         }
         result.converted = true;
         result.messages.append(OldSchemeConvertedText());
-        if (!readWhole(path, bytes))
-            return fail(FavoritesError::SchemeOpenFailed);
+        if (const FavoritesError e = readWhole(path, bytes); e != FavoritesError::None)
+            return fail(e);
     }
 
     if (const FavoritesError e = SchemeFormat::Parse(bytes, result.data); e != FavoritesError::None)
@@ -77,14 +73,16 @@ TSchemeOpenResult OpenSchemeFile(const QString& path)
     return result;
 }
 
-FavoritesError ReadSchemeFile(const QString& path, TSchemeData& out)
+FavoritesError ReadSchemeFile(const QString& path, TSchemeData& out, QString* message)
 {
     QByteArray bytes;
-    if (!readWhole(path, bytes))
-        return FavoritesError::SchemeOpenFailed;
-    if (OldSchemeFormat::IsOldScheme(bytes))
-        return OldSchemeFormat::Parse(bytes, out);
-    return SchemeFormat::Parse(bytes, out);
+    if (const FavoritesError e = readWhole(path, bytes, message); e != FavoritesError::None)
+        return e;
+    const FavoritesError e =
+        OldSchemeFormat::IsOldScheme(bytes) ? OldSchemeFormat::Parse(bytes, out) : SchemeFormat::Parse(bytes, out);
+    if (e != FavoritesError::None && message)
+        *message = FavoritesErrorText(e, path);
+    return e;
 }
 
 FavoritesError SaveSchemeFile(const QString& path, const TSchemeData& data, const std::function<void(qint64)>& progress)
@@ -106,9 +104,9 @@ FavoritesError LoadSessionFile(const QString& path, TSchemeData& out, bool* exis
     if (!present)
         return FavoritesError::None;
     QByteArray bytes;
-    if (!readWhole(path, bytes))
+    if (readWhole(path, bytes) != FavoritesError::None)
         return FavoritesError::SessionOpenFailed;
-    if (SchemeFormat::Parse(bytes, out, SchemeFormat::VersionCheck::Ignore) != FavoritesError::None)
+    if (SchemeFormat::ParseSession(bytes, out) != FavoritesError::None)
         return FavoritesError::SessionOpenFailed;
     return FavoritesError::None;
 }

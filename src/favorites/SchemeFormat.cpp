@@ -138,7 +138,14 @@ QString DecodeName(const QByteArray& bytes)
     return text;
 }
 
-FavoritesError Parse(const QByteArray& bytes, TSchemeData& out, VersionCheck check)
+namespace {
+
+// What a reader makes of the bytes after the records: the scheme reader
+// wants none or a whole preview block; the session reader keeps the records
+// of a file whose preview block is cut short and takes the default colours.
+enum class Tail { WholePreview, ShortPreviewIsDefault };
+
+FavoritesError parse(const QByteArray& bytes, TSchemeData& out, VersionCheck check, Tail tail)
 {
     Cursor in(bytes);
     quint16 version = 0, count = 0;
@@ -169,7 +176,7 @@ FavoritesError Parse(const QByteArray& bytes, TSchemeData& out, VersionCheck che
         f.Name = DecodeName(name);
         data.Favorites.append(std::move(f));
     }
-    if (in.remaining() == 0) {
+    if (in.remaining() == 0 || (in.remaining() < kPreviewSize && tail == Tail::ShortPreviewIsDefault)) {
         data.HasPreview = false;
     } else {
         if (in.remaining() < kPreviewSize)
@@ -184,11 +191,34 @@ FavoritesError Parse(const QByteArray& bytes, TSchemeData& out, VersionCheck che
     return FavoritesError::None;
 }
 
+} // namespace
+
+FavoritesError Parse(const QByteArray& bytes, TSchemeData& out, VersionCheck check)
+{
+    return parse(bytes, out, check, Tail::WholePreview);
+}
+
+FavoritesError ParseSession(const QByteArray& bytes, TSchemeData& out)
+{
+    return parse(bytes, out, VersionCheck::Ignore, Tail::ShortPreviewIsDefault);
+}
+
 FavoritesError Read(QIODevice& device, TSchemeData& out, VersionCheck check)
 {
     if (!device.isReadable())
         return FavoritesError::SchemeOpenFailed;
-    return Parse(device.readAll(), out, check);
+    // In pieces, so that a device holding more than the cap is found out
+    // without first allocating the cap.
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray piece = device.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > kMaxFileSize)
+            return FavoritesError::FileTooLarge;
+    }
+    return Parse(bytes, out, check);
 }
 
 QByteArray Serialize(const TSchemeData& data, FavoritesError* error)

@@ -24,6 +24,8 @@ inline constexpr qsizetype kMaxFavorites = 65535;
 inline constexpr qsizetype kHeaderSize = 8;
 inline constexpr qsizetype kRecordFixedSize = 19;
 inline constexpr qsizetype kPreviewSize = 36;
+// The largest scheme a reader takes, 64 MiB.
+inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 enum class VersionCheck { Require3, Ignore };
 
@@ -33,9 +35,14 @@ enum class VersionCheck { Require3, Ignore };
 // the end; `out` is only assigned when the whole file has been read. Trailing
 // bytes after the preview block are ignored. Colours read are masked to 24
 // bits and R, G, B and Hex are rebuilt from Color, so the caches always agree.
-// A read error of the device gives SchemeOpenFailed.
+// A read error of the device gives SchemeOpenFailed; a device holding more
+// than kMaxFileSize bytes gives FileTooLarge.
 FavoritesError Read(QIODevice& device, TSchemeData& out, VersionCheck check = VersionCheck::Require3);
 FavoritesError Parse(const QByteArray& bytes, TSchemeData& out, VersionCheck check = VersionCheck::Require3);
+// The session reader: the version word is not checked and whatever follows
+// whole records that is shorter than a preview block is ignored (HasPreview
+// false, default colours); records cut short still fail.
+FavoritesError ParseSession(const QByteArray& bytes, TSchemeData& out);
 
 // Writes the scheme with all nine preview colours. Names are written as UTF-8
 // (L counts bytes). More than 65535 favourites give TooManyFavorites before

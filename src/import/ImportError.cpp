@@ -11,6 +11,8 @@ QString ImportErrorText(ImportError error, const QString& path, const QString& d
         return detail.isEmpty() ? QStringLiteral("The file cannot be read as a GIF image: ") + path : detail;
     case ImportError::UnknownFormat:
         return QStringLiteral("Unknown palette file type: ") + path;
+    case ImportError::FileRefused:
+        return detail;
     }
     return {};
 }

@@ -8,6 +8,7 @@ enum class ImportError {
     OpenFailed,    // the file cannot be opened for reading
     DecodeFailed,  // the GIF decoder rejected the file (its message is kept beside)
     UnknownFormat, // no reader for the file's extension
+    FileRefused,   // not a regular file, or over the 64 MiB cap (the text naming it is kept beside)
 };
 
 // The text shown for an error on `path`; for DecodeFailed the decoder's

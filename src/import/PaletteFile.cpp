@@ -4,7 +4,9 @@
 #include "ActReader.h"
 #include "GifPaletteReader.h"
 
-#include <QFile>
+#include "SafeFile.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 
 #if TV_HAVE_FAVORITES
@@ -23,6 +25,17 @@ bool CanReadSchemes()
 #endif
 }
 
+ImportError ReadBytes(const QString& path, QByteArray& bytes, QString& message)
+{
+    const FileResult r = SafeFile::Read(path, SafeFile::kBinaryCap, bytes);
+    if (r.ok())
+        return ImportError::None;
+    const ImportError e =
+        r.error == FileError::NotRegular || r.error == FileError::TooLarge ? ImportError::FileRefused : ImportError::OpenFailed;
+    message = ImportErrorText(e, path, r.text());
+    return e;
+}
+
 PaletteFileResult Read(const QString& path)
 {
     PaletteFileResult result;
@@ -30,10 +43,13 @@ PaletteFileResult Read(const QString& path)
 #if TV_HAVE_FAVORITES
     if (suffix == QLatin1String("tv")) {
         TSchemeData data;
-        const FavoritesError e = ReadSchemeFile(path, data);
+        QString message;
+        const FavoritesError e = ReadSchemeFile(path, data, &message);
         if (e != FavoritesError::None) {
-            result.error = ImportError::DecodeFailed;
-            result.message = FavoritesErrorText(e);
+            result.error = e == FavoritesError::NotRegularFile || e == FavoritesError::FileTooLarge
+                               ? ImportError::FileRefused
+                               : ImportError::DecodeFailed;
+            result.message = message;
             return result;
         }
         for (const TFavColor& f : data.Favorites) {
@@ -48,12 +64,13 @@ PaletteFileResult Read(const QString& path)
         result.message = ImportErrorText(result.error, path);
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = ImportError::OpenFailed;
-        result.message = ImportErrorText(result.error, path);
+    QByteArray bytes;
+    if (const ImportError e = ReadBytes(path, bytes, result.message); e != ImportError::None) {
+        result.error = e;
         return result;
     }
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
     if (suffix == QLatin1String("aco")) {
         result.colors = AcoReader::Read(file);
     } else if (suffix == QLatin1String("act")) {

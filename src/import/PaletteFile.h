@@ -20,7 +20,15 @@ struct PaletteFileResult {
 
 namespace PaletteFile {
 
+// Every file is checked before it is opened: a FIFO, device, socket or
+// folder, and a file over 64 MiB, are refused (FileRefused, with a message
+// naming the file) instead of blocking or filling memory.
 PaletteFileResult Read(const QString& path);
+
+// The whole file for one of the readers (AcoReader, ActReader,
+// GifPaletteReader over a QBuffer), with the same checks: None, or
+// OpenFailed / FileRefused with the text to show in `message`.
+ImportError ReadBytes(const QString& path, QByteArray& bytes, QString& message);
 
 // True when .tv scheme files can be read.
 bool CanReadSchemes();

@@ -17,10 +17,14 @@
 #include "TestRegistry.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <clocale>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -385,6 +389,101 @@ private slots:
         }
         QVERIFY(ExportFile::Write(int(ExportFormat::Aco), TExportList({MakeColor(0x12, 0x34, 0x56)}, {}), path).ok());
         QCOMPARE(readAll(path), QByteArray::fromHex("0001000100001212343456560000"));
+    }
+
+    // No text lands in a file's head as more than the one line it is meant
+    // to be, whatever characters the file name and the colour names hold.
+    void headTextsStayOneLine_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("colorName");
+        QTest::addColumn<QByteArray>("title");
+        QTest::addColumn<QByteArray>("nameLine");
+        const QString injected = QStringLiteral("x\n%%EOF\r\nshowpage\nData:\n0 0 0.ai");
+        QTest::newRow("AI title with line breaks")
+            << int(ExportFormat::Ai) << injected << QString() << QByteArray("%%Title: x %%EOF  showpage Data: 0 0 0.ai")
+            << QByteArray();
+        QTest::newRow("AI title with NUL, DEL, C1 and U+2028")
+            << int(ExportFormat::Ai) << QString::fromUtf16(u"a\u0001\u007F\u0085b\u2028c.ai") << QString()
+            << QByteArray("%%Title: a b c.ai") << QByteArray();
+        QTest::newRow("ACF title with line breaks")
+            << int(ExportFormat::Acf) << QStringLiteral("lib\nData:\n1 2 3.acf") << QStringLiteral("Sky")
+            << QByteArray("lib Data: 1 2 3.acf") << QByteArray("Sky");
+        QTest::newRow("ACF name with NUL and tab")
+            << int(ExportFormat::Acf) << QStringLiteral("lib.acf")
+            << QStringLiteral("a") + QChar(0) + QStringLiteral("b\tc") + QChar(0x9B) + QStringLiteral("d")
+            << QByteArray("lib.acf") << QByteArray("ab cd");
+    }
+    void headTextsStayOneLine()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, fileName);
+        QFETCH(QString, colorName);
+        QFETCH(QByteArray, title);
+        QFETCH(QByteArray, nameLine);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(fileName);
+        const TExportList list({MakeColor(0, 0, 0)}, colorName.isNull() ? QStringList{} : QStringList{colorName});
+        QVERIFY(ExportFile::Write(format, list, path).ok());
+        const QByteArray bytes = readAll(path);
+        QVERIFY(!bytes.contains('\0'));
+        const QList<QByteArray> lines = bytes.split('\n');
+        if (format == int(ExportFormat::Ai)) {
+            QCOMPARE(lines[3], title + '\r');
+            // The document's own lines, once each, at their places.
+            QCOMPARE(bytes.count("\n%%EOF"), qsizetype(1));
+            QVERIFY(bytes.endsWith("%%Trailer\r\n%%EOF\r\n"));
+            QVERIFY(!bytes.contains("showpage\r"));
+        } else {
+            QCOMPARE(lines[1], title + '\r');
+            QCOMPARE(bytes.count("\nData:\r\n"), qsizetype(1));
+            QCOMPARE(lines[16], nameLine + '\r');
+            QCOMPARE(lines.size(), 18); // 15 head lines, 2 a colour, the empty rest after the last CR LF
+        }
+    }
+
+    void targetsThatAreNotFilesAreRefused_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("fifo");
+        for (int f = 0; f < ExportFormatCount; ++f) {
+            QTest::addRow("%s onto a link to /dev/null", ExportFormatAt(f).extension) << f << false;
+            QTest::addRow("%s onto a FIFO", ExportFormatAt(f).extension) << f << true;
+        }
+    }
+    void targetsThatAreNotFilesAreRefused()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, fifo);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x") + QLatin1String(ExportFormatAt(format).extension));
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+        const ExportResult r = ExportFile::Write(format, TExportList({MakeColor(1, 2, 3)}, {}), path);
+        QCOMPARE(r.error, ExportError::CreateFailed);
+        QCOMPARE(r.message, QStringLiteral("Cannot create file \"%1\". \"%1\" is not a regular file.").arg(path));
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), !fifo);
+        QVERIFY(!after.isFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 1);
+    }
+
+    void linkToAFileIsFollowed()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(QStringLiteral("real.act")), link = dir.filePath(QStringLiteral("link.act"));
+        {
+            QFile f(real);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("earlier");
+        }
+        QVERIFY(QFile::link(real, link));
+        QVERIFY(ExportFile::Write(int(ExportFormat::Act), TExportList({MakeColor(1, 2, 3)}, {}), link).ok());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(real), ActWriter::Bytes({MakeColor(1, 2, 3)}));
     }
 
     void formatForPath_data()

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "TestRegistry.h"
 
 Q_DECLARE_METATYPE(TColor)
@@ -117,6 +119,16 @@ private slots:
     void session();
     void commandLineShow();
     void commandLineRejectsInvalidFile();
+    void sessionWithShortPreviewKeepsFavorites_data();
+    void sessionWithShortPreviewKeepsFavorites();
+    void oldSchemeCutInLastNumber_data();
+    void oldSchemeCutInLastNumber();
+    void readersRefuseFilesThatAreNotRegular_data();
+    void readersRefuseFilesThatAreNotRegular();
+    void readersRefuseHugeFiles_data();
+    void readersRefuseHugeFiles();
+    void saveThroughSymbolicLink_data();
+    void saveThroughSymbolicLink();
 };
 
 void tst_SchemeFile::emptySchemeIs44Bytes()
@@ -634,6 +646,187 @@ void tst_SchemeFile::commandLineRejectsInvalidFile()
     QVERIFY(p.readAllStandardOutput().isEmpty());
     QVERIFY(p.readAllStandardError().contains("Not a valid Color Scheme File!"));
 #endif
+}
+
+void tst_SchemeFile::sessionWithShortPreviewKeepsFavorites_data()
+{
+    QTest::addColumn<int>("previewBytes");
+    QTest::newRow("one byte of preview") << 1;
+    QTest::newRow("half a preview") << 18;
+    QTest::newRow("one byte short") << 35;
+}
+
+// The favourites of a session whose preview block was cut are read, the
+// preview takes its defaults, and the file is left for a good save to replace.
+void tst_SchemeFile::sessionWithShortPreviewKeepsFavorites()
+{
+    QFETCH(int, previewBytes);
+    QTemporaryDir dir;
+    const QString path = SessionFilePath(dir.path());
+    QByteArray bytes = SchemeFormat::Serialize(sample());
+    bytes.chop(SchemeFormat::kPreviewSize - previewBytes);
+    QVERIFY(writeFile(path, bytes));
+
+    TFavoritesList list;
+    TSchemeDocument doc;
+    TPreviewColors custom{};
+    custom.fill(rgb(9, 9, 9));
+    doc.setPreviewColors(custom);
+    QCOMPARE(doc.loadSession(path, list), FavoritesError::None);
+    QCOMPARE(list.count(), sample().Favorites.size());
+    for (int i = 0; i < list.count(); ++i) {
+        QCOMPARE(list.at(i).Color, sample().Favorites[i].Color);
+        QCOMPARE(list.at(i).Name, sample().Favorites[i].Name);
+    }
+    QCOMPARE(doc.previewColors(), DefaultPreviewColors());
+    QCOMPARE(readFile(path), bytes);
+    // As a scheme the same file is still refused: a scheme's preview block is whole or absent.
+    QCOMPARE(OpenSchemeFile(path).error, FavoritesError::NotValidScheme);
+}
+
+void tst_SchemeFile::oldSchemeCutInLastNumber_data()
+{
+    QTest::addColumn<QByteArray>("ending");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("CR LF after the number") << QByteArray("16777215\r\n") << true;
+    QTest::newRow("cut between CR and LF") << QByteArray("16777215\r") << true;
+    QTest::newRow("LF after the number") << QByteArray("16777215\n") << true;
+    QTest::newRow("space after the number") << QByteArray("16777215 ") << true;
+    QTest::newRow("more lines after line 19") << QByteArray("16777215\r\nextra\r\n") << true;
+    QTest::newRow("cut inside the number") << QByteArray("1677") << false;
+    QTest::newRow("number at the end without line end") << QByteArray("16777215") << false;
+}
+
+// Line 19 (the link text colour) is the last value: a file that ends right
+// after its digits may have lost some, and is refused and left as it is.
+void tst_SchemeFile::oldSchemeCutInLastNumber()
+{
+    QFETCH(QByteArray, ending);
+    QFETCH(bool, accepted);
+    QByteArray bytes = "TVver2\r\n1\r\n2\r\n3\r\n\r\n\r\n10.20.30\r\n---\r\n---\r\n---\r\n---\r\n";
+    for (int line = 11; line < 19; ++line)
+        bytes += QByteArray::number(line) + "\r\n";
+    bytes += ending;
+    TSchemeData data;
+    QCOMPARE(OldSchemeFormat::Parse(bytes, data), accepted ? FavoritesError::None : FavoritesError::NotValidScheme);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.tv"));
+    QVERIFY(writeFile(path, bytes));
+    const TSchemeOpenResult r = OpenSchemeFile(path);
+    QCOMPARE(r.converted, accepted);
+    if (accepted) {
+        QCOMPARE(r.data.Preview[4], ColorFromValue(16777215));
+        QCOMPARE(r.data.Preview[3], ColorFromValue(18));
+    } else {
+        QCOMPARE(readFile(path), bytes);
+    }
+}
+
+void tst_SchemeFile::readersRefuseFilesThatAreNotRegular_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("symbolic link to /dev/zero") << "zero";
+}
+
+// Checked before anything is opened: a FIFO nobody writes would block for
+// ever, /dev/zero never ends.
+void tst_SchemeFile::readersRefuseFilesThatAreNotRegular()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scheme.tv"));
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+
+    const TSchemeOpenResult r = OpenSchemeFile(path);
+    QCOMPARE(r.error, FavoritesError::NotRegularFile);
+    QCOMPARE(r.messages, QStringList{QStringLiteral("\"%1\" is not a regular file.").arg(path)});
+    TSchemeData data;
+    QString message;
+    QCOMPARE(ReadSchemeFile(path, data, &message), FavoritesError::NotRegularFile);
+    QVERIFY(message.contains(path));
+    QCOMPARE(LoadSessionFile(path, data), FavoritesError::SessionOpenFailed);
+}
+
+void tst_SchemeFile::readersRefuseHugeFiles_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("sparse");
+    QTest::addColumn<int>("error");
+    const int tooLarge = int(FavoritesError::FileTooLarge), notValid = int(FavoritesError::NotValidScheme);
+    QTest::newRow("sparse 1 GiB scheme") << QByteArray("\x03\x00", 2) << (qint64(1) << 30) << true << tooLarge;
+    QTest::newRow("64 MiB + 1") << QByteArray("\x03\x00", 2) << (qint64(64) << 20) + 1 << true << tooLarge;
+    QTest::newRow("100 MB of newlines") << QByteArray() << qint64(100'000'000) << false << tooLarge;
+    QTest::newRow("old text of 17 MiB") << QByteArray("TVver2\r\n") << (qint64(17) << 20) << false << tooLarge;
+    QTest::newRow("20 MB of newlines, under the cap") << QByteArray() << qint64(20'000'000) << false << notValid;
+}
+
+void tst_SchemeFile::readersRefuseHugeFiles()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(bool, sparse);
+    QFETCH(int, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.tv"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(head), head.size());
+        if (sparse) {
+            QVERIFY(f.resize(size));
+        } else {
+            const QByteArray lines(1 << 20, '\n');
+            for (qint64 left = size - head.size(); left > 0; left -= lines.size())
+                QVERIFY(f.write(lines.constData(), std::min<qint64>(left, lines.size())) > 0);
+        }
+    }
+    QCOMPARE(QFileInfo(path).size(), size);
+    const TSchemeOpenResult r = OpenSchemeFile(path);
+    QCOMPARE(int(r.error), error);
+    if (error == int(FavoritesError::FileTooLarge))
+        QCOMPARE(r.messages, QStringList{QStringLiteral("\"%1\" is too large to be a scheme file.").arg(path)});
+    QVERIFY(!r.converted);
+    TSchemeData data;
+    QCOMPARE(LoadSessionFile(path, data), FavoritesError::SessionOpenFailed);
+}
+
+void tst_SchemeFile::saveThroughSymbolicLink_data()
+{
+    QTest::addColumn<bool>("session");
+    QTest::newRow("scheme") << false;
+    QTest::newRow("session") << true;
+}
+
+// A link to a regular file is followed: the file it names is replaced and
+// the link stays. A link to a device is refused and the device left alone.
+void tst_SchemeFile::saveThroughSymbolicLink()
+{
+    QFETCH(bool, session);
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.tv")), link = dir.filePath(QStringLiteral("link.tv"));
+    QVERIFY(writeFile(real, "earlier"));
+    QVERIFY(QFile::link(QStringLiteral("real.tv"), link));
+    auto save = [&](const QString& path) { return session ? SaveSessionFile(path, sample()) : SaveSchemeFile(path, sample()); };
+    QCOMPARE(save(link), FavoritesError::None);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readFile(real), SchemeFormat::Serialize(sample()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), (QStringList{"link.tv", "real.tv"}));
+
+    const QString deviceLink = dir.filePath(QStringLiteral("null.tv"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), deviceLink));
+    QCOMPARE(save(deviceLink), session ? FavoritesError::SessionSaveFailed : FavoritesError::SchemeSaveFailed);
+    QVERIFY(QFileInfo(deviceLink).isSymLink());
+    struct stat st {};
+    QCOMPARE(::stat("/dev/null", &st), 0);
+    QVERIFY(S_ISCHR(st.st_mode));
 }
 
 TV_REGISTER_TEST(tst_SchemeFile);

@@ -9,8 +9,11 @@
 #include "TestRegistry.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #if TV_HAVE_FAVORITES
 #include "SchemeFile.h"
@@ -207,6 +210,67 @@ private slots:
         QCOMPARE(r.names, (QStringList{"Name 0", "Name 1", "Name 2"}));
     }
 #endif
+
+    // Every palette file is looked at before it is opened: nothing blocks on
+    // a FIFO, nothing reads /dev/zero for ever, nothing fills memory.
+    void filesThatWouldBlockOrFillMemory_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        for (const char* ext : {"aco", "act", "gif", "tv"}) {
+            QTest::addRow("FIFO .%s", ext) << QStringLiteral("p.") + QLatin1String(ext) << "fifo" << "is not a regular file";
+            QTest::addRow("sparse 1 GiB .%s", ext) << QStringLiteral("p.") + QLatin1String(ext) << "sparse" << "is too large";
+        }
+        QTest::newRow("/dev/zero as .act") << "zero.act" << "zero" << "is not a regular file";
+        QTest::newRow("folder as .aco") << "dir.aco" << "folder" << "is not a regular file";
+        QTest::newRow("100 MB of newlines as .aco") << "lines.aco" << "lines" << "is too large";
+    }
+    void filesThatWouldBlockOrFillMemory()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        if (name.endsWith(QLatin1String(".tv")) && !PaletteFile::CanReadSchemes())
+            QSKIP("scheme files are not built in");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (kind == QLatin1String("sparse")) {
+                QVERIFY(f.resize(qint64(1) << 30));
+            } else {
+                const QByteArray lines(1 << 20, '\n');
+                for (int i = 0; i < 100; ++i)
+                    QCOMPARE(f.write(lines), lines.size());
+            }
+        }
+        const PaletteFileResult r = PaletteFile::Read(path);
+        QCOMPARE(r.error, ImportError::FileRefused);
+        QVERIFY2(r.message.contains(message) && r.message.contains(path), qPrintable(r.message));
+        QVERIFY(r.colors.isEmpty());
+        if (!name.endsWith(QLatin1String(".tv"))) {
+            QByteArray bytes("untouched");
+            QString text;
+            QCOMPARE(PaletteFile::ReadBytes(path, bytes, text), ImportError::FileRefused);
+            QCOMPARE(text, r.message);
+            QCOMPARE(bytes, QByteArray("untouched"));
+        }
+    }
+
+    void missingFileKeepsItsMessage()
+    {
+        const PaletteFileResult r = PaletteFile::Read(QStringLiteral("/nonexistent-folder/p.aco"));
+        QCOMPARE(r.error, ImportError::OpenFailed);
+        QCOMPARE(r.message, QStringLiteral("Error importing file from: /nonexistent-folder/p.aco"));
+    }
 };
 
 TV_REGISTER_TEST(tst_PaletteReaders);
