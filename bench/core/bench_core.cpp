@@ -102,15 +102,14 @@ BENCHMARK(BM_SnapWebColor)->Arg(HSLUtils::SnapWebsafe)->Arg(HSLUtils::SnapWebSma
 
 void BM_DisplayColor(benchmark::State& state)
 {
-    ColorVision::SetCurrentMode(int(state.range(0)));
     ColorVision::LoadTable();
+    const TDisplayMapper display(int(state.range(0)));
     for (auto _ : state) {
         std::uint32_t acc = 0;
         for (std::uint32_t v = 0; v < kAllColors; ++v)
-            acc ^= ColorValue(DisplayColor(ColorFromValue(v)));
+            acc ^= ColorValue(display.DisplayColor(ColorFromValue(v)));
         benchmark::DoNotOptimize(acc);
     }
-    ColorVision::SetCurrentMode(ColorVision::Normal);
     const double calls = double(state.iterations()) * kAllColors;
     state.SetItemsProcessed(std::int64_t(calls));
     state.counters["ns_per_call"] = benchmark::Counter(calls, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

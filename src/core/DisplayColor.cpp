@@ -83,19 +83,7 @@ const TColor* columnOf(int mode)
     return table ? table->column(mode) : nullptr;
 }
 
-// The current mode and its table column, always set together.
-int g_mode = Normal;
-const TColor* g_column = nullptr;
-
 } // namespace
-
-int CurrentMode() { return g_mode; }
-
-void SetCurrentMode(int mode)
-{
-    g_mode = NormalizeMode(mode);
-    g_column = columnOf(g_mode);
-}
 
 ColorVisionError LoadTable()
 {
@@ -127,10 +115,25 @@ TColor SimulateColor(TColor color, int mode)
 
 } // namespace ColorVision
 
-TColor DisplayColor(TColor color)
+TDisplayMapper::TDisplayMapper(int mode)
+    : m_mode(ColorVision::NormalizeMode(mode)), m_column(ColorVision::columnOf(m_mode))
 {
-    using namespace ColorVision;
-    if (g_mode == Normal)
-        return color;
-    return simulate(color, g_mode, g_column);
 }
+
+TColor TDisplayMapper::DisplayColor(TColor c) const
+{
+    if (m_mode == ColorVision::Normal)
+        return c;
+    return ColorVision::simulate(c, m_mode, m_column);
+}
+
+// Legacy: removed once the main window passes mappers.
+namespace {
+TDisplayMapper g_legacyMapper;
+} // namespace
+
+int ColorVision::CurrentMode() { return g_legacyMapper.mode(); }
+
+void ColorVision::SetCurrentMode(int mode) { g_legacyMapper = TDisplayMapper(mode); }
+
+TColor DisplayColor(TColor color) { return g_legacyMapper.DisplayColor(color); }

@@ -37,11 +37,6 @@ inline constexpr ModeInfo kModes[ModeCount] = {
     {AtypicalMono, "mnuViewBlindAtypicalMono", "Atypical Monochromatic", "atypical-mono", false},
 };
 
-// The mode every DisplayColor call uses; SetCurrentMode stores
-// NormalizeMode(mode). Meant for the user-interface thread only.
-int CurrentMode();
-void SetCurrentMode(int mode);
-
 // Parses the built-in simulation table now rather than on the first
 // simulated colour (it is parsed once either way). ColorVisionError::None
 // when it is usable; otherwise modes 1..6 show true colours.
@@ -63,6 +58,35 @@ TColor SimulateColor(TColor color, int mode);
 
 } // namespace ColorVision
 
-// The colour to draw for a true colour under the current mode; the identity
-// with normal vision.
+// The colour-vision simulation a drawing uses, passed to it as a value: the
+// mode (normalised to 0..8, anything else is normal vision) and its table
+// column. Cheap to copy; a default-constructed mapper is normal vision and
+// leaves every colour as it is. Mappers of the same mode compare equal.
+class TDisplayMapper {
+public:
+    constexpr TDisplayMapper() = default; // normal vision
+    explicit TDisplayMapper(int mode);
+
+    int mode() const { return m_mode; }
+    // The colour to draw for a true colour: the identity with normal vision,
+    // otherwise ColorVision::SimulateColor(c, mode()).
+    TColor DisplayColor(TColor c) const;
+    TColor operator()(TColor c) const { return DisplayColor(c); }
+    bool operator==(const TDisplayMapper& other) const = default;
+
+private:
+    int m_mode = ColorVision::Normal;
+    const TColor* m_column = nullptr; // the table column of m_mode; null for normal vision or no table
+};
+
+// Legacy: removed once the main window passes mappers.
+namespace ColorVision {
+// The process-wide mode that the free DisplayColor below uses; SetCurrentMode
+// stores NormalizeMode(mode). Meant for the user-interface thread only.
+int CurrentMode();
+void SetCurrentMode(int mode);
+} // namespace ColorVision
+
+// Legacy: removed once the main window passes mappers.
+// The colour to draw for a true colour under ColorVision::CurrentMode().
 TColor DisplayColor(TColor color);

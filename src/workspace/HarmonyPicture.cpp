@@ -1,6 +1,5 @@
 #include "HarmonyPicture.h"
 
-#include "DisplayColor.h"
 #include "WorkspacePaint.h"
 #include "paint/QtColor.h"
 
@@ -77,7 +76,7 @@ void renderHarmonyWheel(QPainter& p, const HarmonyWheelState& state)
 
     // The faded ring of the other hues.
     for (int i = 1; i < 12; ++i) {
-        QColor fill = ToQColor(DisplayColor(colors[size_t(i)]));
+        QColor fill = ToQColor(state.display(colors[size_t(i)]));
         fill.setAlpha(100);
         FillSector(p, c, kHarmonyRingRadius, HarmonySectorStart(i), fill);
     }
@@ -94,7 +93,7 @@ void renderHarmonyWheel(QPainter& p, const HarmonyWheelState& state)
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0, 30), 2.0));
         p.drawPath(Sector(c + QPointF(1, 1), kHarmonyMemberRadius, start));
-        FillSector(p, c, kHarmonyMemberRadius, start, ToQColor(DisplayColor(colors[size_t(entry)])));
+        FillSector(p, c, kHarmonyMemberRadius, start, ToQColor(state.display(colors[size_t(entry)])));
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0), 0.5));
@@ -111,8 +110,8 @@ void renderHarmonyWheel(QPainter& p, const HarmonyWheelState& state)
     p.drawEllipse(Circle(c, kHarmonyCentreRadius - 1.5));
     if (state.type == HarmonyType::Monochromatic) {
         const int start = HarmonySectorStart(0);
-        FillSector(p, c, 41, start, ToQColor(DisplayColor(colors[12])));
-        FillSector(p, c, 28, start, ToQColor(DisplayColor(colors[18])));
+        FillSector(p, c, 41, start, ToQColor(state.display(colors[12])));
+        FillSector(p, c, 28, start, ToQColor(state.display(colors[18])));
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(255, 255, 255, 160), 0.8));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "Harmonies.h"
 
 #include <QPainter>
@@ -13,8 +14,9 @@ namespace Workspace {
 
 struct HarmonyWheelState {
     QSize size{262, 208};
-    TWheelColors colors{}; // true colours; drawn through DisplayColor
+    TWheelColors colors{}; // true colours; drawn through display
     HarmonyType type = HarmonyType::Complements;
+    TDisplayMapper display; // the colour-vision simulation of the drawing
 };
 
 inline constexpr int kHarmonyCentreX = 108;

@@ -1,6 +1,5 @@
 #include "PalettePicture.h"
 
-#include "DisplayColor.h"
 #include "HSLUtils.h"
 #include "paint/GdiPaint.h"
 #include "paint/QtColor.h"
@@ -31,7 +30,7 @@ TColor SpectrumColor(int i, int j, bool websafe)
     return websafe ? HSLUtils::SnapWebColor(c, HSLUtils::SnapWebsafe) : c;
 }
 
-QImage BuildPalettePicture(PaletteKind kind, QSize size)
+QImage BuildPalettePicture(PaletteKind kind, QSize size, const TDisplayMapper& display)
 {
     const int W = size.width();
     const int H = size.height();
@@ -46,7 +45,7 @@ QImage BuildPalettePicture(PaletteKind kind, QSize size)
             for (int n = 0; n < 216; ++n) {
                 const QPoint o = WebsafeSquareOrigin(n);
                 GdiPaint::Rectangle(p, o.x(), o.y(), o.x() + 8, o.y() + 8, clBlack,
-                                    DisplayColor(WebsafeSquareColor(n)));
+                                    display(WebsafeSquareColor(n)));
             }
             return image;
         }
@@ -58,7 +57,7 @@ QImage BuildPalettePicture(PaletteKind kind, QSize size)
             continue;
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int i = 0; i <= 251 && i + 2 < W; ++i)
-            line[i + 2] = ToQRgb(DisplayColor(SpectrumColor(i, j, websafe)));
+            line[i + 2] = ToQRgb(display(SpectrumColor(i, j, websafe)));
     }
     QPainter p(&image);
     GdiPaint::FrameRect(p, 2, 2, W - 2, H - 2, clBlack);

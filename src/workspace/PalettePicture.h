@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "TColor.h"
 
 #include <QImage>
@@ -26,8 +27,8 @@ QPoint WebsafeSquareOrigin(int n);
 // HSLToRGB(i / 257, 0.9, j / 47), snapped to the websafe grid when asked.
 TColor SpectrumColor(int i, int j, bool websafe);
 
-// The picture of a kind at the given size, colours through DisplayColor.
-QImage BuildPalettePicture(PaletteKind kind, QSize size = kPaletteSize);
+// The picture of a kind at the given size, every colour drawn through display.
+QImage BuildPalettePicture(PaletteKind kind, QSize size = kPaletteSize, const TDisplayMapper& display = {});
 
 // Whether the pixel (x, y) of a palette picture can be picked: inside the
 // frame, and not black unless in the top-left square (so the websafe

@@ -1,6 +1,5 @@
 #include "SuggestionPicture.h"
 
-#include "DisplayColor.h"
 #include "HSLUtils.h"
 #include "WorkspacePaint.h"
 #include "paint/GdiPaint.h"
@@ -43,10 +42,9 @@ TColor HeaderTextColor(TColor header)
     return HSLUtils::HasBrightnessContrast(header, dark) ? dark : AtLightness(header, 0.95);
 }
 
-TColor BodyTextColor(TColor area)
+TColor BodyTextColor(TColor area, const TDisplayMapper& display)
 {
-    return HSLUtils::HasBrightnessContrast(area, AtLightness(area, 0.09)) ? DisplayColor(clBlack)
-                                                                         : DisplayColor(clWhite);
+    return display(HSLUtils::HasBrightnessContrast(area, AtLightness(area, 0.09)) ? clBlack : clWhite);
 }
 
 void renderSuggestion(QPainter& p, const SuggestionState& state)
@@ -54,10 +52,11 @@ void renderSuggestion(QPainter& p, const SuggestionState& state)
     const int W = state.size.width();
     const int H = state.size.height();
     const SuggestedScheme& s = state.scheme;
-    const TColor page = DisplayColor(s.page);
-    const TColor header = DisplayColor(s.header);
-    const TColor links = DisplayColor(s.links);
-    const TColor content = DisplayColor(s.content);
+    const TDisplayMapper& display = state.display;
+    const TColor page = display(s.page);
+    const TColor header = display(s.header);
+    const TColor links = display(s.links);
+    const TColor content = display(s.content);
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -78,7 +77,7 @@ void renderSuggestion(QPainter& p, const SuggestionState& state)
 
     // The header bar.
     if (s.gradient) {
-        GdiPaint::VerticalGradient(p, 26, 22, W - 27, 52, header, DisplayColor(s.gradientEnd), 22, 51);
+        GdiPaint::VerticalGradient(p, 26, 22, W - 27, 52, header, display(s.gradientEnd), 22, 51);
         for (QPoint corner : {QPoint(26, 22), QPoint(W - 28, 22), QPoint(26, 51), QPoint(W - 28, 51)})
             GdiPaint::FillRect(p, corner.x(), corner.y(), corner.x() + 1, corner.y() + 1, page);
     } else {
@@ -95,17 +94,17 @@ void renderSuggestion(QPainter& p, const SuggestionState& state)
     p.setFont(body);
     if (s.links == s.content) {
         FillRoundRect3(p, 26, 56, W - 26, H - 60, links);
-        const TColor ink = BodyTextColor(links);
+        const TColor ink = BodyTextColor(links, display);
         Text(p, 35, 64, QStringLiteral("Use the style changer below to change"), ink);
         Text(p, 35, 76, QStringLiteral("the suggested color scheme style!"), ink);
     } else {
         FillRoundRect3(p, 26, 56, 90, H - 60, links);
-        const TColor linkInk = BodyTextColor(links);
+        const TColor linkInk = BodyTextColor(links, display);
         Text(p, 35, 64, QStringLiteral("Link 1"), linkInk);
         Text(p, 35, 78, QStringLiteral("Link 2"), linkInk);
         Text(p, 35, 92, QStringLiteral("Link 3"), linkInk);
         FillRoundRect3(p, 93, 56, W - 26, H - 60, content);
-        const TColor ink = BodyTextColor(content);
+        const TColor ink = BodyTextColor(content, display);
         Text(p, 102, 64, QStringLiteral("Use the style changer"), ink);
         Text(p, 102, 76, QStringLiteral("below to change the"), ink);
         Text(p, 102, 88, QStringLiteral("suggested scheme style!"), ink);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "Suggestions.h"
 
 #include <QPainter>
@@ -12,16 +13,17 @@ namespace Workspace {
 
 struct SuggestionState {
     QSize size{261, 208};
-    SuggestedScheme scheme; // true colours; drawn through DisplayColor once
+    SuggestedScheme scheme; // true colours; drawn through display once
+    TDisplayMapper display; // the colour-vision simulation of the drawing
 };
 
 // The header title's colour for a (displayed) header colour: its own hue
 // and saturation at lightness 0.09 when that contrasts, otherwise at 0.95.
 TColor HeaderTextColor(TColor header);
-// The body text's colour for a (displayed) area colour: DisplayColor(black)
+// The body text's colour for a (displayed) area colour: display of black
 // when the area contrasts with its own hue at lightness 0.09, otherwise
-// DisplayColor(white).
-TColor BodyTextColor(TColor area);
+// display of white.
+TColor BodyTextColor(TColor area, const TDisplayMapper& display = {});
 
 void renderSuggestion(QPainter& p, const SuggestionState& state);
 

@@ -9,7 +9,7 @@
 
 // Suggested web-page schemes: ten styles, each fixing four role colours
 // derived from the wheel colours. Role colours here are true colours; the
-// views pass them through DisplayColor once when they draw them.
+// views pass them through their display mapper once when they draw them.
 namespace Workspace {
 
 enum class SuggestionStyle : int {

@@ -1,6 +1,5 @@
 #include "WheelPicture.h"
 
-#include "DisplayColor.h"
 #include "WorkspacePaint.h"
 #include "paint/QtColor.h"
 
@@ -72,13 +71,13 @@ void renderWheel(QPainter& p, const WheelState& state)
 
     for (int i = 0; i < 12; ++i)
         FillPie(p, cx, cy, i == 0 ? kWheelBaseRadius : kWheelRadius, WedgeStart(i), 30,
-                DisplayColor(state.colors[size_t(i)]));
+                state.display(state.colors[size_t(i)]));
     for (int k = 0; k < 6; ++k)
         FillPie(p, cx, cy, kSpokeOuterRadius, kSpokes[k].outerFrom, kSpokes[k].outerTo - kSpokes[k].outerFrom,
-                DisplayColor(state.colors[size_t(12 + k)]));
+                state.display(state.colors[size_t(12 + k)]));
     for (int k = 0; k < 6; ++k)
         FillPie(p, cx, cy, kSpokeInnerRadius, kSpokes[k].innerFrom, kSpokes[k].innerTo - kSpokes[k].innerFrom,
-                DisplayColor(state.colors[size_t(18 + k)]));
+                state.display(state.colors[size_t(18 + k)]));
     FillDisc(p, cx, cy, kWheelCentreRadius, clWhite);
 
     // Decoration on the borders only: a thin dark outline round each wedge
@@ -108,12 +107,12 @@ void renderWheel(QPainter& p, const WheelState& state)
     p.restore();
 }
 
-std::optional<int> WheelEntryForPixel(TColor pixel, const TWheelColors& colors)
+std::optional<int> WheelEntryForPixel(TColor pixel, const TWheelColors& colors, const TDisplayMapper& display)
 {
     if (pixel == clBlack || pixel == clWhite)
         return std::nullopt;
     for (int i = 0; i < 24; ++i)
-        if (DisplayColor(ScreenColor(colors[size_t(i)])) == pixel)
+        if (display(ScreenColor(colors[size_t(i)])) == pixel)
             return i;
     return std::nullopt;
 }

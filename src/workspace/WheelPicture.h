@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "WheelColors.h"
 
 #include <QPainter>
@@ -14,7 +15,8 @@ namespace Workspace {
 
 struct WheelState {
     QSize size{262, 262};
-    TWheelColors colors{}; // true colours; drawn through DisplayColor
+    TWheelColors colors{}; // true colours; drawn through display
+    TDisplayMapper display; // the colour-vision simulation of the drawing
 };
 
 inline constexpr int kWheelRadius = 110;
@@ -27,11 +29,12 @@ inline constexpr int kWheelCentreRadius = 22;
 int WedgeStart(int entry);
 
 // Draws the whole picture. Antialiased decoration stays on wedge borders, so
-// the interior of every wedge and spoke is exactly DisplayColor of its entry.
+// the interior of every wedge and spoke is exactly state.display of its entry.
 void renderWheel(QPainter& p, const WheelState& state);
 
-// The first entry whose displayed colour is the pixel colour; none for black,
-// white or a colour no entry shows. Two equal entries report the lower.
-std::optional<int> WheelEntryForPixel(TColor pixel, const TWheelColors& colors);
+// The first entry whose displayed colour (display of its screen colour) is
+// the pixel colour; none for black, white or a colour no entry shows. Two
+// equal entries report the lower.
+std::optional<int> WheelEntryForPixel(TColor pixel, const TWheelColors& colors, const TDisplayMapper& display = {});
 
 } // namespace Workspace

@@ -118,7 +118,6 @@ private:
 class tst_ColorVision : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
     void builtInTableLoads();
     void tableFormAndOrder();
     void tellingRows_data();
@@ -142,11 +141,6 @@ private slots:
     void modeIsNormalisedAndDrivesDisplayColor();
     void modeItemsAreInTagOrder();
 };
-
-void tst_ColorVision::cleanup()
-{
-    SetCurrentMode(Normal);
-}
 
 void tst_ColorVision::builtInTableLoads()
 {
@@ -402,8 +396,11 @@ void tst_ColorVision::edgeCases()
     QFETCH(TColor, expected);
     QCOMPARE(ColorToHex(SimulateColor(color, mode)), ColorToHex(expected));
     QCOMPARE(ColorValue(SimulateColor(color, mode)), ColorValue(expected));
-    SetCurrentMode(mode);
-    QCOMPARE(ColorValue(DisplayColor(color)), ColorValue(expected));
+    const TDisplayMapper display(mode);
+    QCOMPARE(ColorValue(display.DisplayColor(color)), ColorValue(expected));
+    QCOMPARE(ColorValue(display(color)), ColorValue(expected));
+    if (display.mode() == Normal) // the default mapper is normal vision
+        QCOMPARE(ColorValue(TDisplayMapper()(color)), ColorValue(color));
 }
 
 void tst_ColorVision::offGridOneStepUsesBothRows()
@@ -474,11 +471,18 @@ void tst_ColorVision::modeIsNormalisedAndDrivesDisplayColor()
 {
     QFETCH(int, stored);
     QFETCH(int, mode);
-    SetCurrentMode(Protanopia);
-    SetCurrentMode(stored);
-    QCOMPARE(CurrentMode(), mode);
-    for (TColor c : {rgb(255, 255, 204), rgb(255, 0, 1), rgb(10, 20, 31), rgb(128, 64, 200)})
-        QCOMPARE(DisplayColor(c), SimulateColor(c, mode));
+    const TDisplayMapper display(stored);
+    QCOMPARE(display.mode(), mode);
+    // A mapper is a value: the same mode gives an equal mapper, normal vision
+    // equals the default one, and copies map alike.
+    QCOMPARE(display == TDisplayMapper(mode), true);
+    QCOMPARE(display == TDisplayMapper(), mode == Normal);
+    QCOMPARE(display == TDisplayMapper(Protanopia), mode == Protanopia);
+    const TDisplayMapper copy = display;
+    for (TColor c : {rgb(255, 255, 204), rgb(255, 0, 1), rgb(10, 20, 31), rgb(128, 64, 200)}) {
+        QCOMPARE(display(c), SimulateColor(c, mode));
+        QCOMPARE(copy(c), display(c));
+    }
 }
 
 void tst_ColorVision::modeItemsAreInTagOrder()

@@ -1,5 +1,4 @@
 #include "ColorText.h"
-#include "DisplayColor.h"
 #include "TColorHistory.h"
 #include "TCopyMenu.h"
 #include "TFavoritesList.h"
@@ -108,6 +107,11 @@ private slots:
     void doubleClickSetsBaseColor();
     void doubleClickOnToggleDoesNothing();
     void renameInPlace();
+    void doubleClickRenameKeepsEditor_data();
+    void doubleClickRenameKeepsEditor();
+    void panelScrolling_data();
+    void panelScrolling();
+    void panelShowEnd();
     void renameLimitsTypingTo30();
     void openingEditorKeepsLongName();
     void hints();
@@ -201,9 +205,10 @@ void tst_FavoritesView::paintsRows()
 {
     Fixture f(3);
     // Swatches go through the colour-vision simulation; the stored colour does not.
-    ColorVision::SetCurrentMode(ColorVision::TypicalMono);
-    QCOMPARE(pixel(f.view->render(), 20, 20), DisplayColor(MakeColor(0, 100, 200)));
-    ColorVision::SetCurrentMode(ColorVision::Normal);
+    f.panel->setDisplayMapper(TDisplayMapper(ColorVision::TypicalMono));
+    QCOMPARE(f.view->displayMapper(), TDisplayMapper(ColorVision::TypicalMono));
+    QCOMPARE(pixel(f.view->renderedImage(), 20, 20), TDisplayMapper(ColorVision::TypicalMono)(MakeColor(0, 100, 200)));
+    f.panel->setDisplayMapper(TDisplayMapper());
     QCOMPARE(f.list.at(0).Color, MakeColor(0, 100, 200));
     f.list.selectByGesture(1, false, false);
     f.list.toggleExpanded(2);
@@ -360,6 +365,111 @@ void tst_FavoritesView::renameInPlace()
     QVERIFY(editor->isVisible());
     QCOMPARE(f.view->scrollPosition(), 8 * 46 - 310);
     QCOMPARE(editor->pos(), QPoint(45, 7 * 46 - (8 * 46 - 310) + 14));
+}
+
+void tst_FavoritesView::doubleClickRenameKeepsEditor_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("scroll");
+    QTest::newRow("first row") << 3 << 0 << 0;
+    QTest::newRow("last of three") << 3 << 2 << 0;
+    QTest::newRow("scrolled list") << 9 << 5 << 70;
+}
+
+// As in the main window: every click hands the focus to a hidden button.
+// The release that ends a double-click on a name must leave the editor open
+// and focused, so the user can type the new name straight away.
+void tst_FavoritesView::doubleClickRenameKeepsEditor()
+{
+    QFETCH(int, rows);
+    QFETCH(int, row);
+    QFETCH(int, scroll);
+    TFavoritesList list;
+    for (int i = 0; i < rows; ++i)
+        list.AddColorsToFavorites(MakeColor(10 * i, 100, 200), QStringLiteral("c%1").arg(i));
+    QWidget window;
+    auto* panel = new TFavoritesPanel(&list, &window);
+    auto* dummy = new QToolButton(&window);
+    dummy->setObjectName(QStringLiteral("cmdDummy"));
+    dummy->setFocusPolicy(Qt::StrongFocus);
+    dummy->move(0, panel->height());
+    connect(panel, &TFavoritesPanel::focusDummyRequested, dummy, [dummy] { dummy->setFocus(); });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    panel->setScrollPosition(scroll);
+    auto* view = panel->view();
+    const QPoint name(60, view->rowTop(row) - view->scrollPosition() + 20);
+
+    // The events a real double-click brings: press, release, double-click, release.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, name);
+    QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, name);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, name);
+    QLineEdit* editor = view->editor();
+    QVERIFY(editor->isVisible());
+    QVERIFY(editor->hasFocus());
+    QCOMPARE(editor->text(), QStringLiteral("c%1").arg(row));
+    QTest::keyClicks(editor, QStringLiteral("Renamed"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(list.at(row).Name, QStringLiteral("Renamed"));
+    QVERIFY(!editor->isVisible());
+    QVERIFY(dummy->hasFocus());
+
+    // A plain click afterwards still hands the focus on and opens nothing.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, name);
+    QVERIFY(!view->isRenaming());
+    QVERIFY(dummy->hasFocus());
+}
+
+void tst_FavoritesView::panelScrolling_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("angleDelta");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("notch down") << 12 << 0 << -120 << 60;
+    QTest::newRow("notch up") << 12 << 100 << 120 << 40;
+    QTest::newRow("odd delta truncates toward zero, down") << 12 << 10 << -3 << 11;
+    QTest::newRow("odd delta truncates toward zero, up") << 12 << 10 << 3 << 9;
+    QTest::newRow("one unit moves nothing") << 12 << 10 << -1 << 10;
+    QTest::newRow("stops at the top") << 12 << 30 << 240 << 0;
+    QTest::newRow("stops at the end") << 12 << 200 << -480 << 12 * 46 - 310 + 1;
+    QTest::newRow("disabled bar stays") << 3 << 0 << -120 << 0;
+}
+
+void tst_FavoritesView::panelScrolling()
+{
+    QFETCH(int, rows);
+    QFETCH(int, start);
+    QFETCH(int, angleDelta);
+    QFETCH(int, expected);
+    Fixture f(rows);
+    f.panel->setScrollPosition(start);
+    QCOMPARE(f.panel->scrollPosition(), start);
+    QCOMPARE(f.scroll->value(), start);
+    f.panel->scrollByWheel(angleDelta);
+    QCOMPARE(f.panel->scrollPosition(), expected);
+    QCOMPARE(f.scroll->value(), expected);
+    // The picture follows: the row under view y 30 is drawn where it now stands.
+    const QImage image = f.view->renderedImage();
+    const int row = f.view->rowAt(30);
+    QCOMPARE(pixel(image, 20, f.view->rowTop(row) - expected + 20), MakeColor(10 * row, 100, 200));
+    QCOMPARE(f.panel->deleteAction(), f.panel->findChild<QAction*>(QStringLiteral("actFavDelete")));
+}
+
+void tst_FavoritesView::panelShowEnd()
+{
+    Fixture f(10);
+    f.panel->showEnd();
+    QCOMPARE(f.panel->scrollPosition(), f.scroll->maximum());
+    // The last row ends inside the view, with its shadow line drawn.
+    const int bottom = f.view->rowTop(9) + 46 - f.panel->scrollPosition();
+    QVERIFY(bottom <= TFavoritesView::kHeight);
+    QCOMPARE(pixel(f.view->renderedImage(), 100, bottom - 1), SystemColors::BtnShadow);
+    Fixture small(2);
+    small.panel->showEnd();
+    QCOMPARE(small.panel->scrollPosition(), 0);
 }
 
 void tst_FavoritesView::renameLimitsTypingTo30()

@@ -86,12 +86,12 @@ TFavoritesPanel::TFavoritesPanel(TFavoritesList* list, QWidget* parent)
         m_menuButton->setDown(false);
     });
 
-    auto* del = new QAction(this);
-    del->setObjectName(QStringLiteral("actFavDelete"));
-    del->setShortcut(QKeySequence::Delete);
-    del->setShortcutContext(Qt::WindowShortcut);
-    connect(del, &QAction::triggered, this, &TFavoritesPanel::deleteSelectedAsking);
-    addAction(del);
+    m_deleteAction = new QAction(this);
+    m_deleteAction->setObjectName(QStringLiteral("actFavDelete"));
+    m_deleteAction->setShortcut(QKeySequence::Delete);
+    m_deleteAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_deleteAction, &QAction::triggered, this, &TFavoritesPanel::deleteSelectedAsking);
+    addAction(m_deleteAction);
 
     connect(m_view, &TFavoritesView::baseColorRequested, this, &TFavoritesPanel::baseColorRequested);
     connect(m_view, &TFavoritesView::focusDummyRequested, this, &TFavoritesPanel::focusDummyRequested);
@@ -163,11 +163,35 @@ void TFavoritesPanel::setSnapMode(int mode)
     m_tbWebsafe->setToolTip(mode == 1 ? QStringLiteral("Make WebSmart") : QStringLiteral("Make Websafe"));
 }
 
+void TFavoritesPanel::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_view->setDisplayMapper(display);
+}
+
+int TFavoritesPanel::scrollPosition() const { return m_view->scrollPosition(); }
+
+void TFavoritesPanel::setScrollPosition(int pos)
+{
+    m_view->setScrollPosition(pos);
+    m_view->refresh();
+}
+
+void TFavoritesPanel::showEnd()
+{
+    m_view->scrollToEnd();
+    m_view->refresh();
+}
+
+void TFavoritesPanel::scrollByWheel(int angleDelta)
+{
+    if (m_scroll->isEnabled())
+        m_view->setScrollPosition(m_view->scrollPosition() - angleDelta / 2);
+}
+
 void TFavoritesPanel::addColorBatch(const QList<TColor>& colors)
 {
     m_list->addColorBatch(colors);
-    m_view->scrollToEnd();
-    m_view->refresh();
+    showEnd();
 }
 
 void TFavoritesPanel::deleteSelectedAsking()

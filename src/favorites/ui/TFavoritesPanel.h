@@ -1,9 +1,11 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "TColor.h"
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -50,6 +52,24 @@ public:
     // tbFavWebsafe ("Make Websafe" / "Make WebSmart").
     void setSnapMode(int mode);
 
+    // The colour-vision simulation of the list's swatches. Repaints.
+    void setDisplayMapper(const TDisplayMapper& display);
+
+    // The scroll position of the list in pixels (sbFavs), 0 while sbFavs is
+    // disabled; setting it repaints.
+    int scrollPosition() const;
+    void setScrollPosition(int pos);
+    // Scrolls so that the last row is in sight (after an import) and repaints.
+    void showEnd();
+    // The main window's mouse wheel over any of its parts: while sbFavs is
+    // enabled the position moves by -angleDelta / 2 pixels (truncated toward
+    // zero), so a notch of 120 scrolls 60 pixels; otherwise nothing happens.
+    void scrollByWheel(int angleDelta);
+
+    // actFavDelete: the Delete key of the main window (window shortcut), the
+    // same as tbDelete.
+    QAction* deleteAction() const { return m_deleteAction; }
+
     // The "add all" of the harmonies and suggested schemes: adds the colours
     // as one batch (all of them selected) and scrolls to the end.
     void addColorBatch(const QList<TColor>& colors);
@@ -93,6 +113,7 @@ private:
     QToolButton* m_tbRename;
     QToolButton* m_tbWebsafe;
     QToolButton* m_tbDelete;
+    QAction* m_deleteAction = nullptr;
     QMenu* m_entryMenu = nullptr;
     QMenu* m_listMenu = nullptr;
     TCopyMenu* m_copyMenu = nullptr;

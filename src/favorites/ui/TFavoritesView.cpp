@@ -1,7 +1,6 @@
 #include "TFavoritesView.h"
 
 #include "ColorText.h"
-#include "DisplayColor.h"
 #include "HSLUtils.h"
 #include "TFavoritesList.h"
 #include "paint/ColorMime.h"
@@ -23,6 +22,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -121,6 +121,12 @@ void TFavoritesView::setSnapMode(int mode)
     m_snapMode = mode;
     m_imageDirty = true;
     update();
+}
+
+void TFavoritesView::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_display = display;
+    refresh();
 }
 
 void TFavoritesView::onListChanged()
@@ -280,7 +286,7 @@ QImage TFavoritesView::render() const
         const TFavColor& f = m_list->at(i);
         const int y = m_tops[size_t(i)] - pos;
         const int h = m_tops[size_t(i) + 1] - m_tops[size_t(i)];
-        const TColor shown = DisplayColor(f.Color);
+        const TColor shown = m_display(f.Color);
         const TColor nameColor = f.Selected ? SystemColors::HighlightText : SystemColors::WindowText;
 
         GdiPaint::FillRect(p, 0, y, W + 1, y + kCollapsedHeight, f.Selected ? SystemColors::Highlight : SystemColors::BtnFace);
@@ -349,6 +355,7 @@ void TFavoritesView::mousePressEvent(QMouseEvent* event)
 {
     m_pressPoint = event->position().toPoint();
     m_pressed = false;
+    m_renameOnRelease = false;
     const int i = rowAt(m_pressPoint.y());
     if (m_list->isEmpty() || i < 0)
         return;
@@ -390,8 +397,13 @@ void TFavoritesView::mouseMoveEvent(QMouseEvent* event)
 void TFavoritesView::mouseReleaseEvent(QMouseEvent* event)
 {
     m_pressed = false;
-    if (event->button() == Qt::LeftButton)
-        emit focusDummyRequested();
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The click hands the focus to the hidden button, which would close an
+    // editor that the double-click of this very release has just opened.
+    if (std::exchange(m_renameOnRelease, false) && isRenaming())
+        return;
+    emit focusDummyRequested();
 }
 
 void TFavoritesView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -402,8 +414,10 @@ void TFavoritesView::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     m_list->setCurrentIndex(i);
     const int y = pos.y() + scrollPosition() - rowTop(i);
-    if (inNameZone(pos.x(), y))
+    if (inNameZone(pos.x(), y)) {
         startRename();
+        m_renameOnRelease = isRenaming();
+    }
     else if (!inExpandZone(pos.x(), y))
         emit baseColorRequested(m_list->at(i).Color);
 }
@@ -450,7 +464,7 @@ void TFavoritesView::startDrag()
     QImage swatch(24, 24, QImage::Format_RGB32);
     {
         QPainter p(&swatch);
-        GdiPaint::Rectangle(p, 0, 0, 24, 24, clBlack, DisplayColor(*color));
+        GdiPaint::Rectangle(p, 0, 0, 24, 24, clBlack, m_display(*color));
     }
     drag->setPixmap(QPixmap::fromImage(swatch));
     drag->setHotSpot(QPoint(-8, -8));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "TColor.h"
 
 #include <QImage>
@@ -28,7 +29,8 @@ class TFavoritesList;
 // Mouse: press selects (plain, Shift range, Ctrl toggle) and toggles the
 // expand triangle; a move of 10 pixels with the button held drags the
 // current favourite (ColorMime, source "favorites", its row); double-click
-// renames in the name zone, or asks for the colour as base colour outside
+// renames in the name zone (the editor keeps the focus through the release
+// that ends the double-click), or asks for the colour as base colour outside
 // the name and expand zones; right-click opens the entry menu given by
 // setEntryMenu. Drops: a drag from this view moves the current entry, any
 // other colour drag inserts its colour with an automatic name. DragTimer
@@ -57,6 +59,10 @@ public:
     void setSnapMode(int mode);
     int snapMode() const { return m_snapMode; }
     void setEntryMenu(QMenu* menu) { m_entryMenu = menu; }
+    // The colour-vision simulation of the swatches (normal vision until set);
+    // the favourites keep their true colours. Repaints.
+    void setDisplayMapper(const TDisplayMapper& display);
+    const TDisplayMapper& displayMapper() const { return m_display; }
 
     // Content height in pixels, and the scroll maximum it gives (the content
     // height when the scroll bar is enabled, else 0).
@@ -132,6 +138,7 @@ private:
     QLineEdit* m_editor;
     QTimer* m_dragTimer;
     QMenu* m_entryMenu = nullptr;
+    TDisplayMapper m_display;
     int m_snapMode = 0;
     int m_autoScrollStep = 0;
     int m_wheelRemainder = 0;
@@ -139,6 +146,7 @@ private:
     QPoint m_pressPoint;
     bool m_pressed = false;
     bool m_dragging = false;
+    bool m_renameOnRelease = false; // a double-click opened the editor: its release keeps the focus there
     QImage m_image;
     bool m_imageDirty = true;
     mutable std::vector<int> m_tops; // m_tops[i] = top of row i; m_tops[n] = content height

@@ -17,6 +17,12 @@ void THarmonyWheelView::setState(const TWheelColors& colors, Workspace::HarmonyT
     refresh();
 }
 
+void THarmonyWheelView::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_state.display = display;
+    refresh();
+}
+
 void THarmonyWheelView::render(QPainter& p)
 {
     Workspace::renderHarmonyWheel(p, m_state);
@@ -26,7 +32,7 @@ std::optional<TColor> THarmonyWheelView::pickAt(QPoint pos)
 {
     if (!rect().contains(pos))
         return std::nullopt;
-    const std::optional<int> entry = Workspace::WheelEntryForPixel(pixelAt(pos), m_state.colors);
+    const std::optional<int> entry = Workspace::WheelEntryForPixel(pixelAt(pos), m_state.colors, m_state.display);
     if (!entry)
         return std::nullopt;
     return m_state.colors[size_t(*entry)];

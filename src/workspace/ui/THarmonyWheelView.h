@@ -17,6 +17,9 @@ public:
     void setState(const TWheelColors& colors, Workspace::HarmonyType type);
     const Workspace::HarmonyWheelState& state() const { return m_state; }
 
+    // The colour-vision simulation of the picture and its hit test. Repaints.
+    void setDisplayMapper(const TDisplayMapper& display);
+
 protected:
     void render(QPainter& p) override;
     std::optional<TColor> pickAt(QPoint pos) override;

@@ -19,6 +19,12 @@ void TPaletteView::setKind(Workspace::PaletteKind kind)
     rebuild();
 }
 
+void TPaletteView::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_display = display;
+    rebuild();
+}
+
 void TPaletteView::rebuild()
 {
     m_image = QImage();
@@ -28,7 +34,7 @@ void TPaletteView::rebuild()
 const QImage& TPaletteView::image() const
 {
     if (m_image.isNull())
-        m_image = Workspace::BuildPalettePicture(m_kind, size());
+        m_image = Workspace::BuildPalettePicture(m_kind, size(), m_display);
     return m_image;
 }
 

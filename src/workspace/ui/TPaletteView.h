@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "PalettePicture.h"
 
 #include <QImage>
@@ -24,6 +25,11 @@ public:
     void setKind(Workspace::PaletteKind kind);
     Workspace::PaletteKind kind() const { return m_kind; }
 
+    // The colour-vision simulation the picture is drawn with (normal vision
+    // until set); rebuilds the picture.
+    void setDisplayMapper(const TDisplayMapper& display);
+    const TDisplayMapper& displayMapper() const { return m_display; }
+
     const QImage& image() const;
 
 public slots:
@@ -45,5 +51,6 @@ private:
     std::optional<TColor> colorAt(QPoint pos) const;
 
     Workspace::PaletteKind m_kind = Workspace::PaletteKind::Websafe;
+    TDisplayMapper m_display;
     mutable QImage m_image; // null until built
 };

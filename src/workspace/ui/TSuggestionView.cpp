@@ -11,6 +11,12 @@ void TSuggestionView::setScheme(const Workspace::SuggestedScheme& scheme)
     refresh();
 }
 
+void TSuggestionView::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_state.display = display;
+    refresh();
+}
+
 void TSuggestionView::render(QPainter& p)
 {
     Workspace::renderSuggestion(p, m_state);

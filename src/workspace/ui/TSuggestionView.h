@@ -14,6 +14,9 @@ public:
     void setScheme(const Workspace::SuggestedScheme& scheme);
     const Workspace::SuggestedScheme& scheme() const { return m_state.scheme; }
 
+    // The colour-vision simulation of the sample page. Repaints.
+    void setDisplayMapper(const TDisplayMapper& display);
+
 protected:
     void render(QPainter& p) override;
     std::optional<TColor> pickAt(QPoint) override { return std::nullopt; }

@@ -1,6 +1,5 @@
 #include "TSwatchBox.h"
 
-#include "DisplayColor.h"
 #include "VariationBoxes.h"
 #include "WorkspacePaint.h"
 #include "paint/Swatch.h"
@@ -19,6 +18,13 @@ void TSwatchBox::setColor(std::optional<TColor> color)
     refresh();
 }
 
+void TSwatchBox::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_display = display;
+    if (m_style == Style::Swatch)
+        refresh();
+}
+
 std::optional<TColor> TSwatchBox::pickedColor()
 {
     if (!m_color)
@@ -35,7 +41,7 @@ void TSwatchBox::render(QPainter& p)
     if (m_style == Style::VariationBox)
         Workspace::renderVariationBox(p, size(), *m_color);
     else
-        HSLUtils::DrawSwatch(p, DisplayColor(*m_color), 0, 0, width(), height());
+        HSLUtils::DrawSwatch(p, m_display(*m_color), 0, 0, width(), height());
 }
 
 std::optional<TColor> TSwatchBox::pickAt(QPoint pos)

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "DisplayColor.h"
 #include "TColorView.h"
 
 // One colour swatch: the harmony and suggestion swatches (`pbHarmony1`...,
-// 30 x 29, drawn like DrawSwatch in DisplayColor of the colour) and the
+// 30 x 29, drawn like DrawSwatch in the displayed colour) and the
 // variation boxes (`pbColors1`..`pbColors16`, 45 x 45, true colours). A
 // press picks the colour of the swatch's pixel (5, 5). A swatch without a
 // colour is disabled, takes no mouse input and paints nothing, so whatever
@@ -19,6 +20,10 @@ public:
     void setColor(std::optional<TColor> color);
     std::optional<TColor> color() const { return m_color; }
 
+    // The colour-vision simulation of a Swatch-style box (repaints it); a
+    // variation box keeps showing the true colour whatever is set here.
+    void setDisplayMapper(const TDisplayMapper& display);
+
     // The colour a press picks (pixel (5, 5)); none while no colour is shown.
     std::optional<TColor> pickedColor();
 
@@ -30,4 +35,5 @@ protected:
 private:
     Style m_style;
     std::optional<TColor> m_color;
+    TDisplayMapper m_display;
 };

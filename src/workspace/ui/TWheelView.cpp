@@ -13,11 +13,17 @@ void TWheelView::setColors(const TWheelColors& colors)
     refresh();
 }
 
+void TWheelView::setDisplayMapper(const TDisplayMapper& display)
+{
+    m_state.display = display;
+    refresh();
+}
+
 std::optional<int> TWheelView::entryAt(QPoint pos)
 {
     if (!rect().contains(pos))
         return std::nullopt;
-    return Workspace::WheelEntryForPixel(pixelAt(pos), m_state.colors);
+    return Workspace::WheelEntryForPixel(pixelAt(pos), m_state.colors, m_state.display);
 }
 
 void TWheelView::render(QPainter& p)

@@ -4,7 +4,7 @@
 #include "WheelPicture.h"
 
 // The colour wheel `picWheel` (262 x 262): the 24 wheel colours as twelve
-// hue wedges and two rings of shade spokes, drawn through DisplayColor.
+// hue wedges and two rings of shade spokes, drawn through the display mapper.
 // Pointing at a wedge or spoke shows the hand cursor; the colour under the
 // mouse is mapped back to the first entry that shows it. Signals as for
 // every TColorView: colorPressed (PendingColor), colorCommitted (release
@@ -19,6 +19,11 @@ public:
     // The wheel colours to show; entry 0 is the base colour. Repaints.
     void setColors(const TWheelColors& colors);
     const TWheelColors& colors() const { return m_state.colors; }
+
+    // The colour-vision simulation of the picture (normal vision until set).
+    // Repaints; the hit test follows it.
+    void setDisplayMapper(const TDisplayMapper& display);
+    const TDisplayMapper& displayMapper() const { return m_state.display; }
 
     // The entry shown at a point of the view, if any.
     std::optional<int> entryAt(QPoint pos);

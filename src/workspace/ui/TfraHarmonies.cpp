@@ -2,100 +2,52 @@
 
 #include "THarmonyWheelView.h"
 #include "TSwatchBox.h"
-#include "ViewSignals.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QToolButton>
 
 using Workspace::HarmonyType;
 
-TfraHarmonies::TfraHarmonies(QWidget* parent) : QWidget(parent)
+namespace {
+QStringList harmonyCaptions()
 {
-    setObjectName(QStringLiteral("fraHarmonies"));
-    setFixedSize(262, 262);
-    m_colors.fill(clWhite);
-
-    m_wheel = new THarmonyWheelView(this);
-    m_wheel->move(0, 0);
-    ForwardViewSignals(m_wheel, this);
-
-    const int ys[4] = {39, 75, 111, 147};
-    for (int n = 0; n < 4; ++n) {
-        auto* box = new TSwatchBox(QStringLiteral("pbHarmony%1").arg(n + 1), QSize(30, 29),
-                                   TSwatchBox::Style::Swatch, m_wheel);
-        box->move(218, ys[n]);
-        ForwardViewSignals(box, this);
-        m_swatches[size_t(n)] = box;
-    }
-
-    m_caption = new QLabel(QStringLiteral("Select Harmony to display:"), this);
-    m_caption->setObjectName(QStringLiteral("lblTypes"));
-    m_caption->setGeometry(4, 212, 220, 16);
-
-    m_types = new QComboBox(this);
-    m_types->setObjectName(QStringLiteral("cboTypes"));
+    QStringList out;
     for (const auto& h : Workspace::kHarmonies)
-        m_types->addItem(QString::fromLatin1(h.caption));
-    m_types->setGeometry(4, 230, 222, 24);
-    connect(m_types, &QComboBox::currentIndexChanged, this, [this] { cboTypesChange(); });
+        out.append(QString::fromLatin1(h.caption));
+    return out;
+}
+} // namespace
 
-    m_addAll = new QToolButton(this);
-    m_addAll->setObjectName(QStringLiteral("cmdAddAllFavs"));
-    m_addAll->setToolTip(QStringLiteral("Add all Harmonies to Favorites"));
-    m_addAll->setText(QStringLiteral("+"));
-    m_addAll->setGeometry(232, 230, 24, 24);
-    connect(m_addAll, &QToolButton::clicked, this, [this] { emit addAllRequested(visibleSwatchColors()); });
-
+TfraHarmonies::TfraHarmonies(QWidget* parent)
+    : TSwatchFrame({"fraHarmonies", "Select Harmony to display:", 220, "cmdAddAllFavs",
+                    "Add all Harmonies to Favorites", harmonyCaptions()},
+                   parent)
+    , m_wheel(new THarmonyWheelView(this))
+{
+    setPicture(m_wheel, {QPoint(218, 39), QPoint(218, 75), QPoint(218, 111), QPoint(218, 147)}, true);
     recompute();
 }
 
 HarmonyType TfraHarmonies::type() const
 {
-    return Workspace::HarmonyFromIndex(m_types->currentIndex());
+    return Workspace::HarmonyFromIndex(typeIndex());
 }
 
 void TfraHarmonies::setType(HarmonyType type)
 {
-    m_types->setCurrentIndex(int(type));
+    setTypeIndex(int(type));
 }
 
-void TfraHarmonies::setColors(const TWheelColors& colors)
+void TfraHarmonies::applyPictureDisplay(const TDisplayMapper& display)
 {
-    m_colors = colors;
-    recompute();
-}
-
-void TfraHarmonies::refresh()
-{
-    recompute();
-}
-
-void TfraHarmonies::cboTypesChange()
-{
-    recompute();
+    m_wheel->setDisplayMapper(display);
 }
 
 void TfraHarmonies::recompute()
 {
     const HarmonyType t = type();
-    m_wheel->setState(m_colors, t);
+    m_wheel->setState(colors(), t);
     const Workspace::HarmonyInfo& info = Workspace::Harmony(t);
-    for (int n = 0; n < 4; ++n) {
-        TSwatchBox* box = m_swatches[size_t(n)];
+    for (int n = 0; n < swatchCount(); ++n) {
         const bool shown = n < info.swatchCount;
-        box->setVisible(shown);
-        box->setColor(shown ? std::optional<TColor>(m_colors[size_t(info.swatch[n])]) : std::nullopt);
-        box->setReferenceColor(m_colors[0]);
+        swatch(n + 1)->setVisible(shown);
+        setSwatchColor(n + 1, shown ? std::optional<TColor>(colors()[size_t(info.swatch[n])]) : std::nullopt);
     }
-}
-
-QList<TColor> TfraHarmonies::visibleSwatchColors() const
-{
-    QList<TColor> out;
-    const int count = Workspace::Harmony(type()).swatchCount;
-    for (int n = 0; n < count; ++n)
-        if (const auto c = m_swatches[size_t(n)]->pickedColor())
-            out.append(*c);
-    return out;
 }

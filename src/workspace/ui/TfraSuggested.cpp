@@ -1,92 +1,51 @@
 #include "TfraSuggested.h"
 
 #include "TSuggestionView.h"
-#include "TSwatchBox.h"
-#include "ViewSignals.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QToolButton>
 
 using Workspace::SuggestionStyle;
 
-TfraSuggested::TfraSuggested(QWidget* parent) : QWidget(parent)
+namespace {
+QStringList styleCaptions()
 {
-    setObjectName(QStringLiteral("fraSuggested"));
-    setFixedSize(262, 262);
-    m_colors.fill(clWhite);
-
-    m_page = new TSuggestionView(this);
-    m_page->move(0, 0);
-
-    const int xs[6] = {25, 61, 97, 133, 169, 205};
-    for (int n = 0; n < 6; ++n) {
-        auto* box = new TSwatchBox(QStringLiteral("pbHarmony%1").arg(n + 1), QSize(30, 29),
-                                   TSwatchBox::Style::Swatch, m_page);
-        box->move(xs[n], 167);
-        ForwardViewSignals(box, this);
-        m_swatches[size_t(n)] = box;
-    }
-
-    m_caption = new QLabel(QStringLiteral("Select Suggested Color Scheme Style:"), this);
-    m_caption->setObjectName(QStringLiteral("lblTypes"));
-    m_caption->setGeometry(4, 212, 250, 16);
-
-    m_types = new QComboBox(this);
-    m_types->setObjectName(QStringLiteral("cboTypes"));
+    QStringList out;
     for (const auto& s : Workspace::kSuggestionStyles)
-        m_types->addItem(QString::fromLatin1(s.caption));
-    m_types->setGeometry(4, 230, 222, 24);
-    connect(m_types, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
+        out.append(QString::fromLatin1(s.caption));
+    return out;
+}
+} // namespace
 
-    m_addAll = new QToolButton(this);
-    m_addAll->setObjectName(QStringLiteral("cmdAddAllSuggFavs"));
-    m_addAll->setToolTip(QStringLiteral("Add all Suggested Colors to Favorites"));
-    m_addAll->setText(QStringLiteral("+"));
-    m_addAll->setGeometry(232, 230, 24, 24);
-    connect(m_addAll, &QToolButton::clicked, this, [this] { emit addAllRequested(shownSwatchColors()); });
-
+TfraSuggested::TfraSuggested(QWidget* parent)
+    : TSwatchFrame({"fraSuggested", "Select Suggested Color Scheme Style:", 250, "cmdAddAllSuggFavs",
+                    "Add all Suggested Colors to Favorites", styleCaptions()},
+                   parent)
+    , m_page(new TSuggestionView(this))
+{
+    setPicture(m_page, {QPoint(25, 167), QPoint(61, 167), QPoint(97, 167), QPoint(133, 167), QPoint(169, 167),
+                        QPoint(205, 167)},
+               false);
     recompute();
 }
 
 SuggestionStyle TfraSuggested::style() const
 {
-    return Workspace::SuggestionFromIndex(m_types->currentIndex());
+    return Workspace::SuggestionFromIndex(typeIndex());
 }
 
 void TfraSuggested::setStyle(SuggestionStyle style)
 {
-    m_types->setCurrentIndex(int(style));
+    setTypeIndex(int(style));
 }
 
-void TfraSuggested::setColors(const TWheelColors& colors)
+void TfraSuggested::applyPictureDisplay(const TDisplayMapper& display)
 {
-    m_colors = colors;
-    recompute();
-}
-
-void TfraSuggested::refresh()
-{
-    recompute();
+    m_page->setDisplayMapper(display);
 }
 
 void TfraSuggested::recompute()
 {
-    m_scheme = Workspace::ComputeSuggestion(style(), m_colors);
+    m_scheme = Workspace::ComputeSuggestion(style(), colors());
     m_page->setScheme(m_scheme);
     const QList<TColor> list = Workspace::SuggestionSwatchColors(m_scheme);
-    for (int n = 0; n < 6; ++n) {
-        TSwatchBox* box = m_swatches[size_t(n)];
-        box->setColor(n < list.size() ? std::optional<TColor>(list[n]) : std::nullopt);
-        box->setReferenceColor(m_colors[0]);
-    }
-}
-
-QList<TColor> TfraSuggested::shownSwatchColors() const
-{
-    QList<TColor> out;
-    for (TSwatchBox* box : m_swatches)
-        if (const auto c = box->pickedColor())
-            out.append(*c);
-    return out;
+    for (int n = 0; n < swatchCount(); ++n)
+        setSwatchColor(n + 1, n < list.size() ? std::optional<TColor>(list[n]) : std::nullopt);
 }
