@@ -135,6 +135,7 @@ THttpResult THttpClient::get(const QString& address,
         idle.setInterval(m_options.readTimeoutMs);
         QTimer whole;
         whole.setSingleShot(true);
+        whole.setTimerType(Qt::PreciseTimer);
         whole.setInterval(int(std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max())));
 
         auto fail = [&](NetError e) {

@@ -47,6 +47,10 @@ QString Trim(QStringView text)
 
 QString StripCssComments(const QString& text)
 {
+    // Every comment begins with "/*": without one the text stays as it is,
+    // shared rather than copied.
+    if (!text.contains(QLatin1StringView("/*")))
+        return text;
     return Expressions().comment.removeAll(text);
 }
 

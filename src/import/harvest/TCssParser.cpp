@@ -4,6 +4,7 @@
 #include "TRegex.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QUrl>
 
 using namespace cssparser;
@@ -14,48 +15,102 @@ TCssParser::TCssParser(THarvestOptions options)
 {
 }
 
+void TCssParser::start(const QString& address)
+{
+    m_failed = false;
+    m_documents = 0;
+    m_bytes = 0;
+    m_chain.clear();
+    m_deadline = QDeadlineTimer(m_options.deadlineMs, Qt::PreciseTimer);
+    m_report = THarvestReport{};
+    m_report.address = address;
+    m_report.deadlineMs = m_options.deadlineMs;
+    m_report.maxTotalBytes = m_options.maxTotalBytes;
+    m_report.maxDocuments = m_options.maxDocuments;
+    m_report.maxRules = m_options.maxRules;
+}
+
 bool TCssParser::HarvestWebColors(const QString& address, TRules& rules)
 {
     rules.clear();
-    m_failed = false;
-    m_documents = 0;
-    m_chain.clear();
-    const QString text = FetchStyleText(address);
-    ParseRules(text, rules);
+    start(address);
+    gather(address, [&](const QString& styleText) {
+        if (!ParseRules(styleText, rules, m_options.maxRules))
+            stop(HarvestError::TooManyRules, QString());
+    });
     return !m_failed;
 }
 
-void TCssParser::ParseRules(const QString& styleText, TRules& rules)
+QString TCssParser::FetchStyleText(const QString& address)
+{
+    start(address);
+    QString text;
+    gather(address, [&text](const QString& styleText) { text += styleText; });
+    return text;
+}
+
+namespace {
+
+// Leading and trailing codes 0..32 removed, without a copy.
+QStringView trimmedView(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// One shared copy of each distinct text: property names and literals repeat
+// from rule to rule, and a large sheet holds many rules.
+class TInterned {
+public:
+    QString operator()(const QString& text) { return *m_texts.insert(text); }
+
+private:
+    QSet<QString> m_texts;
+};
+
+} // namespace
+
+bool TCssParser::ParseRules(const QString& styleText, TRules& rules, qsizetype maxRules)
 {
     const TCssExpressions& re = Expressions();
+    TInterned interned;
+    bool complete = true;
     re.rule.forEach(styleText, [&](QStringView match) {
-        const QString ruleText = Trim(match);
+        const QStringView ruleText = trimmedView(match);
         const std::optional<TRegex::Match> sel = re.selectorBody.match(ruleText);
         if (!sel)
             return true;
-        const QString selector = Trim(QStringView(ruleText).mid(sel->start, sel->length));
+        const QString selector = Trim(ruleText.mid(sel->start, sel->length));
         QString body;
         if (const std::optional<TRegex::Match> b = re.selectorBody.match(ruleText, sel->end()))
-            body = Trim(QStringView(ruleText).mid(b->start, b->length));
+            body = Trim(ruleText.mid(b->start, b->length));
         if (!re.colorProperty.match(body))
             return true;
-        bool added = false;
-        if (!FindColorValue(body).isEmpty()) {
-            rules.append(TCSSRule{});
-            added = true;
+        if (FindColorValue(body).isEmpty())
+            return true;
+        if (maxRules >= 0 && rules.size() >= maxRules) {
+            complete = false;
+            return false;
         }
+        rules.append(TCSSRule{});
         re.colorProperty.forEach(body, [&](QStringView m) {
             const QString value = FindColorValue(m);
-            if (value.isEmpty() || !added)
+            if (value.isEmpty())
                 return true;
             TCSSRule& last = rules.last();
             ++last.Count;
             last.Selector = selector;
-            last.Props.append(TCSSProp{CssPropertyName(m), value});
+            last.Props.append(TCSSProp{interned(CssPropertyName(m)), interned(value)});
             return true;
         });
         return true;
     });
+    return complete;
 }
 
 QString TCssParser::chainKey(const QString& address)
@@ -72,11 +127,24 @@ QString TCssParser::chainKey(const QString& address)
         .toString(QUrl::FullyEncoded);
 }
 
+void TCssParser::stop(HarvestError why, const QString& address)
+{
+    m_failed = true;
+    m_report.stop = why;
+    if (!address.isEmpty())
+        m_report.notFetched.append(address);
+}
+
 QString TCssParser::fetchDocument(const QString& address, TDocLocation& location)
 {
     location = TDocLocation::parse(address);
+    if (m_deadline.hasExpired()) {
+        stop(HarvestError::DeadlineExceeded, address);
+        return {};
+    }
     if (m_documents >= m_options.maxDocuments) {
         m_failed = true;
+        m_report.failures.append({address, NetError::None});
         return {};
     }
     ++m_documents;
@@ -85,15 +153,29 @@ QString TCssParser::fetchDocument(const QString& address, TDocLocation& location
     if (m_options.onRequest)
         m_options.onRequest(address);
     QCoreApplication::processEvents();
+    THttpCallLimits limits;
+    limits.deadline = m_deadline;
+    limits.maxBodyBytes = std::max<qint64>(0, m_options.maxTotalBytes - m_bytes);
+    // The harvest's clock rather than the document's own when it ends first.
+    const bool harvestClockFirst = m_deadline.remainingTime() <= m_options.http.deadlineMs;
     const THttpResult r = m_client.get(address, [&](const QString& target) {
         location = TDocLocation::parse(target);
         m_chain.append(chainKey(target));
         if (m_options.onRequest)
             m_options.onRequest(target);
-    });
+    }, limits);
+    m_bytes += r.bytesReceived;
     QCoreApplication::processEvents();
     if (!r.ok()) {
-        m_failed = true;
+        if (m_bytes > m_options.maxTotalBytes
+            || (r.error == NetError::BodyTooLarge && limits.maxBodyBytes < m_options.http.maxBodyBytes))
+            stop(HarvestError::TooMuchData, address);
+        else if (r.error == NetError::DeadlineExceeded && (harvestClockFirst || m_deadline.hasExpired()))
+            stop(HarvestError::DeadlineExceeded, address);
+        else {
+            m_failed = true;
+            m_report.failures.append({address, r.error});
+        }
         return {};
     }
     // Byte for byte: one character per byte, no character-set conversion.
@@ -114,36 +196,41 @@ QStringList TCssParser::importReferences(const QString& text) const
     return list;
 }
 
-QString TCssParser::fetchAll(const QStringList& addresses)
+void TCssParser::gatherAll(const QStringList& addresses, const Sink& sink)
 {
-    QString text;
     const TDocLocation own = m_location;
     for (const QString& a : addresses) {
-        text += FetchStyleText(a);
+        gather(a, sink);
         m_location = own;
     }
-    return text;
 }
 
-QString TCssParser::FetchStyleText(const QString& address)
+// One document: its own style text goes to the sink as soon as it has
+// arrived, and only the references it makes are kept while the documents
+// it imports and links are gathered after it.
+void TCssParser::gather(const QString& address, const Sink& sink)
 {
+    if (m_report.stop != HarvestError::None) {
+        m_report.notFetched.append(address);
+        return;
+    }
     const QString key = chainKey(address);
     if (m_chain.contains(key))
-        return {};
+        return;
     const qsizetype chainDepth = m_chain.size();
     m_chain.append(key);
 
     TDocLocation location;
-    const QString body = fetchDocument(address, location);
+    QString clean = StripCssComments(fetchDocument(address, location));
     m_location = location;
-    const QString clean = StripCssComments(body);
     const TCssExpressions& re = Expressions();
 
-    QString result;
+    QStringList imports;
+    QStringList links;
     const QString& name = location.documentName;
     if (name.size() > 3 && name.endsWith(QLatin1StringView("css"))) {
-        result = clean;
-        result += fetchAll(importReferences(clean));
+        imports = importReferences(clean);
+        sink(clean);
     } else {
         QString style;
         re.styleBlock.forEach(clean, [&](QStringView block) {
@@ -152,8 +239,7 @@ QString TCssParser::FetchStyleText(const QString& address)
             return true;
         });
         style = re.styleMarkers.removeAll(style);
-        style += fetchAll(importReferences(style));
-        QStringList links;
+        imports = importReferences(style);
         re.linkTag.forEach(clean, [&](QStringView tag) {
             re.sheetReference.forEach(tag, [&](QStringView ref) {
                 links.append(ResolveSheetUrl(ref.toString()));
@@ -161,11 +247,13 @@ QString TCssParser::FetchStyleText(const QString& address)
             });
             return true;
         });
-        style += fetchAll(links);
-        result = std::move(style);
+        clean = QString();
+        sink(style);
     }
+    clean = QString();
+    gatherAll(imports, sink);
+    gatherAll(links, sink);
     m_chain.resize(chainDepth);
-    return result;
 }
 
 QString TCssParser::ResolveSheetUrl(const QString& reference) const

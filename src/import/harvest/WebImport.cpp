@@ -38,6 +38,13 @@ QString WebImportErrorText(const QString& address)
            + QStringLiteral("\r\n\r\nPlease check the URL and then try again.");
 }
 
+QString WebImportStopText(const QString& address, const QString& report)
+{
+    QString lines = report;
+    lines.replace(u'\n', QLatin1StringView("\r\n"));
+    return QStringLiteral("Unable to import colors from:\r\n") + address + QStringLiteral("\r\n\r\n") + lines;
+}
+
 TWebImportResult HarvestForImport(const QString& location, const THarvestOptions& options)
 {
     TWebImportResult result;
@@ -51,8 +58,15 @@ TWebImportResult HarvestForImport(const QString& location, const THarvestOptions
     TCssParser parser(options);
     TRules rules;
     if (!parser.HarvestWebColors(result.address, rules)) {
-        result.error = HarvestError::FetchFailed;
-        result.errorText = WebImportErrorText(result.address);
+        const THarvestReport& report = parser.report();
+        result.detail = HarvestReportText(report);
+        if (report.stop == HarvestError::None) {
+            result.error = HarvestError::FetchFailed;
+            result.errorText = WebImportErrorText(result.address);
+        } else {
+            result.error = report.stop;
+            result.errorText = WebImportStopText(result.address, result.detail);
+        }
         return result;
     }
     for (const TCSSRule& rule : rules)

@@ -27,6 +27,9 @@ QString WebImportAddress(const QString& location);
 // The failure box: caption, and text for the harvested address.
 QString WebImportErrorCaption(); // "Import Error"
 QString WebImportErrorText(const QString& address);
+// The failure box for a harvest that stopped early (too slow, too large):
+// the first line of WebImportErrorText, then the report's lines (CR LF).
+QString WebImportStopText(const QString& address, const QString& report);
 
 // One candidate colour of a web import, before the import options filter it.
 struct TWebCandidate {
@@ -37,7 +40,8 @@ struct TWebCandidate {
 struct TWebImportResult {
     HarvestError error = HarvestError::None;
     QString address;                 // the address harvested (see WebImportAddress)
-    QString errorText;               // WebImportErrorText(address) when error != None
+    QString errorText;               // WebImportErrorText(address), or WebImportStopText when it stopped early
+    QString detail;                  // HarvestReportText of a failed harvest: what went wrong, by address
     QList<TWebCandidate> candidates; // every rule and property in order; empty on failure
     bool ok() const { return error == HarvestError::None; }
 };
@@ -45,7 +49,8 @@ struct TWebImportResult {
 // The whole web import up to the filter: harvests the address and, when
 // every fetch succeeded, turns each recorded property into a candidate
 // (CssColorToColor of its Value, named "selector - property"). On failure
-// nothing is offered and the wizard shows errorText, returns to page 2 with
+// (FetchFailed, or DeadlineExceeded / TooMuchData when the harvest stopped
+// early) nothing is offered and the wizard shows errorText, returns to page 2 with
 // `address` in the location box, selected. A call made while another harvest
 // is running (the local event loop lets the user press Finish again) fails
 // with Busy and does nothing.

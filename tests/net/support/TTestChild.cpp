@@ -30,16 +30,25 @@ constexpr bool kAddressSanitizer = false;
 constexpr bool kAddressSanitizer = false;
 #endif
 
-// Resident set of a running process from /proc/<pid>/status (KiB), 0 when unknown.
-long residentKiB(pid_t pid)
+// Resident set (VmRSS) and its high-water mark (VmHWM) of a running process
+// from /proc/<pid>/status (KiB), 0 when unknown.
+struct Resident {
+    long now = 0;
+    long peak = 0;
+};
+Resident residentKiB(pid_t pid)
 {
+    Resident r;
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
+        return r;
+    for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
+            r.now = line.mid(6).trimmed().split(' ').value(0).toLong();
+        else if (line.startsWith("VmHWM:"))
+            r.peak = line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return r;
 }
 
 void drain(int fd, QByteArray& into)
@@ -121,7 +130,10 @@ TTestChildRun runMeasuredChild(const QString& program, const QStringList& args, 
             loop.quit();
             return;
         }
-        if (limits.rssLimitKiB > 0 && residentKiB(pid) > limits.rssLimitKiB)
+        const Resident resident = residentKiB(pid);
+        if (resident.peak > 0)
+            run.peakRssSeenKiB = resident.peak;
+        if (limits.rssLimitKiB > 0 && resident.now > limits.rssLimitKiB)
             kill(run.killedAtRssLimit);
     });
     QObject::connect(&limit, &QTimer::timeout, &loop, [&] { kill(run.killedAtTimeLimit); });

@@ -13,7 +13,11 @@ struct TTestChildRun {
     int exitCode = -1;
     bool killedAtTimeLimit = false;
     bool killedAtRssLimit = false; // resident set seen above rssLimitKiB while running
-    long maxRssKiB = 0;      // ru_maxrss of the child as wait4 reports it (KiB)
+    // ru_maxrss of the child as wait4 reports it (KiB). The kernel counts in
+    // it the high-water mark of the memory the child was started from (this
+    // process's, at the time of the start), so it is an upper bound.
+    long maxRssKiB = 0;
+    long peakRssSeenKiB = 0; // the child's own VmHWM, last read while it ran (about every 5 ms)
     QByteArray out;          // everything written to stdout
     QByteArray err;          // everything written to stderr
 };

@@ -9,6 +9,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <csignal>
+
 namespace {
 
 // A listening socket that, once given a TLS configuration, hands out
@@ -37,6 +39,29 @@ protected:
     }
 };
 
+constexpr qint64 kLowWater = 1 << 20;
+constexpr qsizetype kSlice = 256 * 1024;
+
+// Writes a body in slices while less than 1 MiB waits in the socket, so that
+// a large body is not copied whole into every connection's write buffer,
+// then closes.
+void sendBody(const QPointer<QTcpSocket>& socket, const QByteArray& body)
+{
+    auto next = std::make_shared<qsizetype>(0);
+    const auto refill = [socket, body, next] {
+        while (socket && socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < kLowWater) {
+            if (*next >= body.size()) {
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(body.mid(*next, kSlice));
+            *next += kSlice;
+        }
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+    refill();
+}
+
 // Sends r.flood without end: refilled whenever the socket has written enough
 // that less than 1 MiB waits, or one byte per trickle interval.
 void startFlood(const QPointer<QTcpSocket>& socket, const TTestResponse& r)
@@ -57,9 +82,8 @@ void startFlood(const QPointer<QTcpSocket>& socket, const TTestResponse& r)
         timer->start(r.trickleIntervalMs);
         return;
     }
-    constexpr qint64 kLowWater = 1 << 20;
     QByteArray block;
-    while (block.size() < 256 * 1024)
+    while (block.size() < kSlice)
         block += r.flood;
     const QByteArray framed = frame(block);
     const auto refill = [socket, framed] {
@@ -76,6 +100,9 @@ TTestHttpServer::TTestHttpServer(QObject* parent)
     : QObject(parent)
     , m_server(std::make_unique<TListener>())
 {
+    // A client that goes away in the middle of a body must not kill the
+    // test with SIGPIPE; the write fails and the socket closes instead.
+    std::signal(SIGPIPE, SIG_IGN);
     connect(m_server.get(), &QTcpServer::newConnection, this, &TTestHttpServer::onConnection);
 }
 
@@ -233,8 +260,7 @@ void TTestHttpServer::onConnection()
                 head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n";
                 guard->write(head);
                 if (r.trickleIntervalMs <= 0) {
-                    guard->write(r.body);
-                    guard->disconnectFromHost();
+                    sendBody(guard, r.body);
                     return;
                 }
                 auto* timer = new QTimer(guard);
