@@ -1,7 +1,8 @@
 #include "HSLUtils.h"
 #include "SettingsStore.h"
 #include "DisplayColor.h"
-#include "TPaintBox.h"
+#include "TBaseSwatch.h"
+#include "TChannelBar.h"
 #include "TfrmStudioMain.h"
 #include "paint/QtColor.h"
 
@@ -444,8 +445,8 @@ void tst_StudioMain::visionModeRepaintsTheViews()
 {
     auto w = makeWindow();
     w->SetBaseColor(MakeColor(255, 0, 0));
-    auto* base = child<TPaintBox>(w.get(), "pbBase");
-    auto* red = child<TPaintBox>(w.get(), "pbR");
+    auto* base = child<TBaseSwatch>(w.get(), "pbBase");
+    auto* red = child<TChannelBar>(w.get(), "pbR");
     QCOMPARE(FromQRgb(base->pixelAt(QPoint(5, 5))), MakeColor(255, 0, 0));
     child<QAction>(w.get(), "mnuViewBlindProtanopy")->trigger();
     QCOMPARE(ColorToHex(FromQRgb(base->pixelAt(QPoint(5, 5)))), QStringLiteral("968726"));

@@ -1,17 +1,19 @@
 #pragma once
 
 #include "SettingsStore.h"
+#include "TActionTable.h"
 #include "TColor.h"
+#include "TStudioLifeCycle.h"
+#include "TStudioViews.h"
+#include "WheelColors.h"
 
 #include <QFont>
+#include <QHash>
 #include <QMainWindow>
 
-#include <array>
+#include <functional>
 
-class QAction;
-class QActionGroup;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabBar;
@@ -19,25 +21,31 @@ class QToolBar;
 class QToolButton;
 class TColorHistory;
 class TCopyMenu;
+class TDisplayMapper;
+class TFavoritesList;
 class TFavoritesPanel;
+class THistoryCombo;
+class TPaintBox;
 class TPaletteView;
+class TSchemeDocument;
+class TStudioSession;
 class TWheelView;
+class TfraBaseColor;
 class TfraBoxes;
 class TfraHarmonies;
 class TfraSuggested;
-class THistoryCombo;
-class TFavoritesList;
-class TPaintBox;
-class TSchemeDocument;
-class TfrmOptions;
-class TfrmImport;
 class TfrmExport;
+class TfrmImport;
+class TfrmOptions;
 
-// The studio's main window: owns the session state (base colour, the derived
-// wheel colours, the picked colour, snap mode) and the base-colour editors,
-// and wires the views of the other folders together. Command groups live in
-// their own source files (TfrmStudioMain_Base.cpp: the base-colour column).
-class TfrmStudioMain : public QMainWindow {
+// The studio's main window. It shows the session (TStudioSession: base
+// colour, derived colours, favourites, history, modes) and forwards input to
+// it; the views follow the session's signals. Commands come from one table
+// (TActionTable); the start-up and closing sequences against the files are
+// TStudioLifeCycle's. Command groups live in their own source files:
+// TfrmStudioMain_File.cpp (scheme files and wizards), TfrmStudioMain_Workspace.cpp
+// (the matching-colours views).
+class TfrmStudioMain : public QMainWindow, public TStudioViews {
     Q_OBJECT
 public:
     struct Options {
@@ -47,6 +55,7 @@ public:
 
     explicit TfrmStudioMain(Options options, QWidget* parent = nullptr);
     explicit TfrmStudioMain(QWidget* parent = nullptr);
+    ~TfrmStudioMain() override;
 
     // The window's font, Tahoma at 11 pixels (or its stand-in); the program
     // makes it the application's font too, so menus, dialogs and controls
@@ -55,32 +64,36 @@ public:
     // Lays out a word in the window font, so Qt's font list and the window
     // family's fallback list are filled; thread-safe, for a helper thread
     // while the window is built (UiFont must have been called once first).
-    // Font engines themselves belong to the thread that loads them, so one
-    // size is enough: the fallback list is shared by every size and weight.
     static void WarmUpFonts();
-    ~TfrmStudioMain() override;
 
-    // Makes `color` the base colour and refreshes every view derived from it.
+    TStudioSession& session() const { return *m_session; }
+    // The session's base colour and state, for the window's own callers.
     void SetBaseColor(TColor color);
-
-    TColor WorkingColor() const { return m_workingColor; }
-    TColor PendingColor() const { return m_pendingColor; }
-    const std::array<TColor, 24>& WheelColors() const { return m_wheelColors; }
-    int WebSnapMode() const { return m_webSnapMode; }
+    TColor WorkingColor() const;
+    TColor PendingColor() const;
+    const TWheelColors& WheelColors() const;
+    int WebSnapMode() const;
     bool isModified() const;
+    TFavoritesList& favorites() const;
+    TColorHistory& history() const;
+    TSchemeDocument& document() const;
+    QString sessionFilePath() const { return m_lifeCycle.sessionFilePath(); }
+
+    // TStudioViews, for the tool windows.
+    void showFavoritesEnd() override;
+    void repaintFavorites() override;
 
     // Runs the closing sequence (positions, workspace keys, session) without
-    // any question; used when the desktop session ends.
+    // any question or message; used when the desktop session ends.
     void closeWithoutQuestions();
-
     // Handles a scheme file handed over by a second copy of the program.
     void receiveHandOver(const QString& path);
 
     // Opens a scheme file (File Open, the command line, a hand-over) and
     // reports failures itself. True when the scheme was opened.
     bool openSchemeFile(const QString& path);
-    // Save, Save As and New as the menu runs them. Save returns false when
-    // nothing was written (cancelled dialog or failure).
+    // Save and Save As as the menu runs them: false when nothing was written
+    // (cancelled dialog or failure).
     bool mnuFileSaveClick();
     bool mnuFileSaveAsClick();
     void mnuFileNewClick();
@@ -89,11 +102,6 @@ public:
     void mnuFileExportClick();
     TfrmImport* importWizard();
     TfrmExport* exportWizard();
-
-    TFavoritesList& favorites() { return *m_favorites; }
-    TColorHistory& history() { return *m_history; }
-    TSchemeDocument& document() { return *m_document; }
-    QString sessionFilePath() const;
 
     // Asks the user; replaced in tests.
     using QuestionHook = std::function<int(const QString& text)>; // returns QMessageBox::StandardButton
@@ -113,106 +121,73 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // construction (TfrmStudioMain.cpp)
+    void buildActions();
     void buildMenus();
     void buildToolbar();
     void buildBaseColumn();
-    void buildCentre();
     void buildStatusBar();
     void buildFavorites();
+    void connectSession();
+    void startUp();
+    void createOptionsWindow();
     void showColorPopup(TColor color, QPoint globalPos);
+    TWindowSettings windowSettings() const;
+    void writeClosingSettings(bool quiet);
+    int ask(const QString& text);
+    void inform(const QString& text);
+
+    // base colour and status (TfrmStudioMain.cpp)
+    void refreshStatus();
+    void updateNavigationEnabling();
+    void applyWebsafeWording(int mode);
+    void applyDisplay(const TDisplayMapper& display);
+    void tbWebsafeClick();
+    void mnuAdjustWebsafeSnapSmartClick(int mode);
+    void cmdRandomizeClick();
 
     // the matching-colours views (TfrmStudioMain_Workspace.cpp)
+    void buildCentre();
     template <class View> void connectColorView(View* view);
     template <class Frame> void showView(Frame*& frame, bool shown); // builds it when first shown
     void tabDisplayChange(int index);
     void refreshDerivedView();
-    void mnuRYBClick(bool ryb);
-    void mnuMPColorWheelClick();
-    void mnuMPColorSwatchesClick();
+    void setWheelStyle(bool wheel);
+    bool wheelStyleShown() const;
     void cmdMatchDropMouseUp();
     void pbPaletteHover(TColor color);
-    bool rybMode() const;
-    void startUp();
-    void createOptionsWindow();
-    void createImportWizard();
-    void mnuViewBlindNormalClick(QAction* item);
-    void repaintColorViews();
-    void writeClosingSettings();
-    QAction* makeAction(const QString& name, const QString& caption, const QKeySequence& shortcut = {});
-    QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& hint, QAction* action = nullptr);
-    int ask(const QString& text);
-    void inform(const QString& text);
+
+    // scheme files (TfrmStudioMain_File.cpp)
+    void warnAboutFile(const QString& text, const QString& path);
+    bool saveSchemeAs(const QString& fileName, const QString& path);
     QString chooseFile(bool save, const QString& suggested);
     void updateCaption();
-    bool askToSaveFirst(const QString& question); // false: the user cancelled
-
-    // base colour and editors (TfrmStudioMain_Base.cpp)
-    void clampTypedValue(QLineEdit* box, int max);
-    void txtRChange(QLineEdit* box);
-    void txtSChange(QLineEdit* box);
-    void txtHexChange();
-    bool txtRKeyPress(QLineEdit* box, QKeyEvent* event);
-    bool txtHexKeyPress(QKeyEvent* event);
-    bool txtHexKeyDown(QKeyEvent* event);
-    void txtHexKeyUp(QKeyEvent* event);
-    void txtRExit();
-    void pbRMouseDown(int channel, QMouseEvent* event);
-    void pbRMouseMove(int channel, QMouseEvent* event);
-    void pbSMouseDown(int which, QMouseEvent* event);
-    void pbSMouseMove(int which, QMouseEvent* event);
-    void pbRMouseUp(QMouseEvent* event);
-    void pbBaseMouseDown(QMouseEvent* event);
-    void pbBaseMouseMove(QMouseEvent* event);
-    void pbBaseMouseUp(QMouseEvent* event);
-    void tbWebsafeClick();
-    void lblWebsafeClick();
-    void mnuAdjustWebsafeSnapSmartClick(int mode);
-    void applyWebsafeWording();
-    void adjustBase(int saturationPercent, int lightnessPercent);
-    void tbLightenClick();
-    void tbDarkenClick();
-    void tbSaturateClick();
-    void tbDesaturateClick();
-    void cmdRandomizeClick();
-    void updateWebsafeStatus();
-    void repaintBars();
-    void refreshStatus();
-    void updateNavigationEnabling();
-    void generateWheelColors();
-    void setBoxText(QLineEdit* box, const QString& text);
-    int boxValue(const QLineEdit* box) const;
-    TColor colorFromRgbBoxes() const;
+    bool askToSaveFirst(const QString& question); // false: the user cancelled, or the save did not happen
+    void createImportWizard();
 
     Options m_options;
     SettingsStore m_settings;
+    TStudioSession* m_session;
+    TStudioLifeCycle m_lifeCycle;
+    TActionTable m_actions;
     QuestionHook m_question;
     InformHook m_inform;
     FileDialogHook m_fileDialog;
-    TFavoritesList* m_favorites = nullptr;
-    TColorHistory* m_history = nullptr;
-    TSchemeDocument* m_document = nullptr;
-
-    // session state
-    TColor m_workingColor = MakeColor(255, 102, 0);
-    TColor m_pendingColor = MakeColor(255, 102, 0);
-    std::array<TColor, 24> m_wheelColors{};
-    int m_webSnapMode = 0;
-    int m_lightStep = 5;
-    int m_satStep = 5;
-    bool m_updating = false;
-    bool m_mouseHeld = false;
     bool m_closing = false;
     bool m_closedWithoutQuestions = false;
     bool m_firstPaintSeen = false;
-    int m_rgbMarker[3] = {-1, -1, -1}; // bar being dragged keeps the exact pointer column
-    int m_slMarker[2] = {-1, -1};
-    QPoint m_baseDragStart;
 
     // controls
     QWidget* m_client = nullptr;
+    QToolBar* tlbMain = nullptr;
+    QHash<QString, QToolButton*> m_tools;
+    TPaintBox* pbTopBar = nullptr;
+    TfraBaseColor* fraBase = nullptr;
+    QPushButton* cmdDummy = nullptr;
     TFavoritesPanel* m_favPanel = nullptr;
     THistoryCombo* cboHistory = nullptr;
     TCopyMenu* mnuEditCopy = nullptr;
@@ -221,19 +196,6 @@ private:
     TfrmOptions* frmOptions = nullptr;
     TfrmImport* frmImport = nullptr;
     TfrmExport* frmExport = nullptr;
-    int m_importScroll = 0;
-    QToolBar* tlbMain = nullptr;
-    TPaintBox* pbTopBar = nullptr;
-    TPaintBox* pbBase = nullptr;
-    std::array<TPaintBox*, 3> m_rgbBars{};
-    std::array<TPaintBox*, 2> m_slBars{};
-    std::array<QLineEdit*, 3> m_rgbBoxes{};
-    std::array<QLineEdit*, 2> m_slBoxes{};
-    QLineEdit* txtHex = nullptr;
-    QLabel* imgwebsafe = nullptr;
-    QLabel* imgnotwebsafe = nullptr;
-    QLabel* lblWebsafe = nullptr;
-    QPushButton* cmdDummy = nullptr;
     QTabBar* tabDisplay = nullptr;
     TWheelView* picWheel = nullptr;
     TfraBoxes* fraBoxes = nullptr;
@@ -242,27 +204,6 @@ private:
     TPaletteView* pbPalette = nullptr;
     QToolButton* cmdMatchDrop = nullptr;
     QMenu* mnuMatchPop = nullptr;
-    QAction* mnuRYB = nullptr;
-    QAction* mnuRGB = nullptr;
-    QAction* mnuMPColorWheel = nullptr;
-    QAction* mnuMPColorSwatches = nullptr;
     QAction* m_matchStyleMenu = nullptr;
     QLabel* m_statusPanels[2] = {nullptr, nullptr};
-    QToolButton* tbBaseWebsafe = nullptr;
-    QToolButton* tbBack = nullptr;
-    QToolButton* tbForward = nullptr;
-    QToolButton* tbOnTop = nullptr;
-
-    // menu entries that change at run time
-    QAction* mnuEditUndo = nullptr;
-    QAction* mnuEditRedo = nullptr;
-    QAction* mnuEditWebsafe = nullptr;
-    QAction* mnuAdjustWebsafeSnapSafe = nullptr;
-    QAction* mnuAdjustWebsafeSnapSmart = nullptr;
-    QAction* mnuRYB1 = nullptr;
-    QAction* mnuRGB1 = nullptr;
-    QAction* mnuMPColorWheel1 = nullptr;
-    QAction* mnuMPColorSwatches1 = nullptr;
-    QAction* actOnTop = nullptr;
-    std::array<QAction*, 9> m_blindItems{};
 };

@@ -1,43 +1,39 @@
-// Scheme documents: New, Open, Save, Save As, the caption, and the questions
-// asked before unsaved changes would be lost.
+// Scheme documents: New, Open, Save, Save As, the caption, the questions
+// asked before unsaved changes would be lost, and the two wizards.
 #include "TfrmStudioMain.h"
 
+#include "ExportGroups.h"
 #include "FavoritesError.h"
-#include "SchemeFile.h"
+#include "ImportTarget.h"
 #include "TColorHistory.h"
 #include "TFavoritesList.h"
+#include "TFavoritesPanel.h"
 #include "TSchemeDocument.h"
+#include "TStudioSession.h"
 #include "TfrmExport.h"
 #include "TfrmImport.h"
-#include "ExportGroups.h"
-#include "ImportTarget.h"
 #include "WebImport.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QScrollBar>
 
 namespace {
 const QString kSchemeFilter = QStringLiteral("Color Scheme File (*.tv)");
 }
 
-bool TfrmStudioMain::isModified() const
+// A file that could not be read or written: the message with the warning
+// icon, the file named under it.
+void TfrmStudioMain::warnAboutFile(const QString& text, const QString& path)
 {
-    return m_favorites->isModified();
-}
-
-QString TfrmStudioMain::sessionFilePath() const
-{
-    return SessionFilePath(QFileInfo(m_options.settingsPath).absolutePath());
-}
-
-void TfrmStudioMain::inform(const QString& text)
-{
-    if (m_inform)
+    if (m_inform) {
         m_inform(text);
-    else
-        QMessageBox::information(this, QStringLiteral("Tintvale Studio"), text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tintvale Studio"), text, QMessageBox::Ok, this);
+    box.setInformativeText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    box.exec();
 }
 
 QString TfrmStudioMain::chooseFile(bool save, const QString& suggested)
@@ -61,9 +57,11 @@ QString TfrmStudioMain::chooseFile(bool save, const QString& suggested)
 
 void TfrmStudioMain::updateCaption()
 {
-    setWindowTitle(m_document->caption());
+    setWindowTitle(document().caption());
 }
 
+// Yes saves first, and a save that did not happen (a cancelled dialog, a
+// failed write) stops what was to follow, so the favourites are never lost.
 bool TfrmStudioMain::askToSaveFirst(const QString& question)
 {
     if (!isModified())
@@ -72,15 +70,19 @@ bool TfrmStudioMain::askToSaveFirst(const QString& question)
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::Yes)
-        mnuFileSaveClick(); // a cancelled Save As does not stop what follows
+        return mnuFileSaveClick();
     return true;
 }
 
 bool TfrmStudioMain::openSchemeFile(const QString& path)
 {
-    const TSchemeDocument::OpenOutcome outcome = m_document->open(path, *m_favorites);
-    for (const QString& message : outcome.messages)
-        inform(message);
+    const TSchemeDocument::OpenOutcome outcome = document().open(path, favorites());
+    for (const QString& message : outcome.messages) {
+        if (outcome.opened)
+            inform(message); // the notice of an old file converted
+        else
+            warnAboutFile(message, path);
+    }
     if (!outcome.opened)
         return false;
     SetBaseColor(outcome.baseColor);
@@ -88,42 +90,40 @@ bool TfrmStudioMain::openSchemeFile(const QString& path)
     return true;
 }
 
-bool TfrmStudioMain::mnuFileSaveClick()
+bool TfrmStudioMain::saveSchemeAs(const QString& fileName, const QString& path)
 {
-    if (m_document->isUntitled())
-        return mnuFileSaveAsClick();
-    const FavoritesError e = m_document->save(m_document->fileName(), m_document->filePath(), *m_favorites, m_wheelColors[0]);
+    const FavoritesError e = document().save(fileName, path, favorites(), m_session->baseColor());
     if (e != FavoritesError::None) {
-        inform(FavoritesErrorText(e));
+        warnAboutFile(FavoritesErrorText(e), path);
         return false;
     }
     updateCaption();
     return true;
 }
 
+bool TfrmStudioMain::mnuFileSaveClick()
+{
+    if (document().isUntitled())
+        return mnuFileSaveAsClick();
+    return saveSchemeAs(document().fileName(), document().filePath());
+}
+
 bool TfrmStudioMain::mnuFileSaveAsClick()
 {
-    const QString suggested = m_document->isUntitled() ? m_document->fileName() + QStringLiteral(".tv")
-                                                        : m_document->filePath();
+    const QString suggested = document().isUntitled() ? document().fileName() + QStringLiteral(".tv") : document().filePath();
     QString path = chooseFile(true, suggested);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tv");
-    const FavoritesError e = m_document->save(QFileInfo(path).fileName(), path, *m_favorites, m_wheelColors[0]);
-    if (e != FavoritesError::None) {
-        inform(FavoritesErrorText(e));
-        return false;
-    }
-    updateCaption();
-    return true;
+    return saveSchemeAs(QFileInfo(path).fileName(), path);
 }
 
 void TfrmStudioMain::mnuFileNewClick()
 {
     if (!askToSaveFirst(QStringLiteral("Your Favorite Colors have changed.  Save before creating a new scheme?")))
         return;
-    m_document->newScheme(*m_favorites);
+    document().newScheme(favorites());
     updateCaption();
 }
 
@@ -155,20 +155,17 @@ void TfrmStudioMain::createImportWizard()
 {
     frmImport = new TfrmImport(this);
     ImportTarget target;
-    target.beginBatch = [this] {
-        auto* bar = findChild<QScrollBar*>(QStringLiteral("sbFavs"));
-        m_importScroll = bar ? bar->value() : 0;
-    };
+    target.beginBatch = [] {};
     target.addColor = [this](TColor color, const QString& name, bool selectOnlyNew) {
-        m_favorites->AddColorsToFavorites(color, name, selectOnlyNew);
+        favorites().AddColorsToFavorites(color, name, selectOnlyNew);
     };
     target.endBatch = [this](int count) {
-        // Exactly the imported colours end up selected; the list stays where it was.
-        const qsizetype total = m_favorites->count();
+        // Exactly the imported colours end up selected, and in sight.
+        TFavoritesList& list = favorites();
+        const qsizetype total = list.count();
         for (qsizetype i = 0; i < total; ++i)
-            m_favorites->setSelected(i, i >= total - count);
-        if (auto* bar = findChild<QScrollBar*>(QStringLiteral("sbFavs")))
-            bar->setValue(m_importScroll);
+            list.setSelected(i, i >= total - count);
+        showFavoritesEnd();
     };
     frmImport->setImportTarget(std::move(target));
     frmImport->setWebHarvester([](const QString& url, QList<QPair<QString, TColor>>& colors, QString& error) {
@@ -192,10 +189,11 @@ void TfrmStudioMain::mnuFileImportClick()
 void TfrmStudioMain::mnuFileExportClick()
 {
     ExportGroups groups;
-    for (const TFavColor& f : m_favorites->entries())
+    for (const TFavColor& f : favorites().entries())
         groups.favorites.append(ExportFavorite{f.Color, f.Name});
-    groups.wheel = QList<TColor>(m_wheelColors.begin(), m_wheelColors.begin() + 12);
-    groups.history = m_history->entries();
+    const TWheelColors& wheel = WheelColors();
+    groups.wheel = QList<TColor>(wheel.begin(), wheel.begin() + 12);
+    groups.history = history().entries();
     exportWizard()->setGroups(groups);
     frmExport->Reset();
     frmExport->exec();

@@ -1,15 +1,14 @@
 // The matching colours: the tab set with the wheel (or swatch boxes), the
-// harmonies and the suggested schemes, the wheel mode and style, the
-// matching-colours menu and the palette.
+// harmonies and the suggested schemes, the wheel style, the matching-colours
+// menu and the palette.
 #include "TfrmStudioMain.h"
 
-#include "HSLUtils.h"
-#include "TColorHistory.h"
+#include "ColorText.h"
 #include "TFavoritesPanel.h"
 #include "TFavoritesView.h"
-#include "TPaintBox.h"
-#include "TTabStrip.h"
 #include "TPaletteView.h"
+#include "TStudioSession.h"
+#include "TTabStrip.h"
 #include "TWheelView.h"
 #include "TfraBoxes.h"
 #include "TfraHarmonies.h"
@@ -18,10 +17,8 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QTabBar>
 #include <QToolButton>
 
 namespace {
@@ -31,12 +28,13 @@ constexpr QPoint kViewOrigin{162, 80};
 template <class View>
 void TfrmStudioMain::connectColorView(View* view)
 {
-    connect(view, &View::colorPressed, this, [this](TColor c) { m_pendingColor = c; });
-    connect(view, &View::colorCommitted, this, &TfrmStudioMain::SetBaseColor);
+    TStudioSession& s = *m_session;
+    connect(view, &View::colorPressed, &s, &TStudioSession::setPendingColor);
+    connect(view, &View::colorCommitted, &s, &TStudioSession::SetBaseColor);
     connect(view, &View::contextMenuRequested, this, &TfrmStudioMain::showColorPopup);
     connect(view, &View::dragFinished, this, [this] {
-        m_favPanel->view()->refresh();
-        m_pendingColor = m_wheelColors[0];
+        repaintFavorites();
+        m_session->resetPendingColor();
     });
 }
 
@@ -67,28 +65,11 @@ void TfrmStudioMain::buildCentre()
     // The matching-colours menu and its button beside the tabs.
     mnuMatchPop = new QMenu(this);
     mnuMatchPop->setObjectName(QStringLiteral("mnuMatchPop"));
-    mnuRYB = makeAction(QStringLiteral("mnuRYB"), QStringLiteral("Traditional Color Wheel (RYB)"));
-    mnuRGB = makeAction(QStringLiteral("mnuRGB"), QStringLiteral("Computer Color Wheel (RGB)"));
-    for (QAction* a : {mnuRYB, mnuRGB}) {
-        a->setCheckable(true);
-        mnuMatchPop->addAction(a);
-    }
-    mnuRYB->setChecked(true);
-    connect(mnuRYB, &QAction::triggered, this, [this] { mnuRYBClick(true); });
-    connect(mnuRGB, &QAction::triggered, this, [this] { mnuRYBClick(false); });
-    mnuMatchPop->addSeparator();
+    m_actions.fill(mnuMatchPop, {"mnuRYB", "mnuRGB", "-"});
     QMenu* style = mnuMatchPop->addMenu(QStringLiteral("Color Wheel Style"));
     style->setObjectName(QStringLiteral("mnuMPStyle"));
     m_matchStyleMenu = style->menuAction();
-    mnuMPColorWheel = makeAction(QStringLiteral("mnuMPColorWheel"), QStringLiteral("Color Wheel"));
-    mnuMPColorSwatches = makeAction(QStringLiteral("mnuMPColorSwatches"), QStringLiteral("Color Swatches"));
-    for (QAction* a : {mnuMPColorWheel, mnuMPColorSwatches}) {
-        a->setCheckable(true);
-        style->addAction(a);
-    }
-    mnuMPColorWheel->setChecked(true);
-    connect(mnuMPColorWheel, &QAction::triggered, this, &TfrmStudioMain::mnuMPColorWheelClick);
-    connect(mnuMPColorSwatches, &QAction::triggered, this, &TfrmStudioMain::mnuMPColorSwatchesClick);
+    m_actions.fill(style, {"mnuMPColorWheel", "mnuMPColorSwatches"});
 
     cmdMatchDrop = new QToolButton(m_client);
     cmdMatchDrop->setObjectName(QStringLiteral("cmdMatchDrop"));
@@ -108,29 +89,31 @@ void TfrmStudioMain::buildCentre()
 
     pbPalette = new TPaletteView(m_client);
     pbPalette->move(164, 346);
-    connect(pbPalette, &TPaletteView::colorCommitted, this, &TfrmStudioMain::SetBaseColor);
+    connect(pbPalette, &TPaletteView::colorCommitted, m_session, &TStudioSession::SetBaseColor);
     connect(pbPalette, &TPaletteView::hoverColor, this, &TfrmStudioMain::pbPaletteHover);
     connect(pbPalette, &TPaletteView::hoverLeft, this, &TfrmStudioMain::refreshStatus);
-}
-
-bool TfrmStudioMain::rybMode() const
-{
-    return mnuRYB1->isChecked();
 }
 
 void TfrmStudioMain::refreshDerivedView()
 {
     // Only the view on show is brought up to date; the tab change updates the others.
+    const TWheelColors& colors = m_session->WheelColors();
+    const TDisplayMapper& display = m_session->display();
     if (picWheel->isVisibleTo(m_client)) {
-        picWheel->setColors(m_wheelColors);
-        picWheel->setReferenceColor(m_wheelColors[0]);
+        picWheel->setDisplayMapper(display);
+        picWheel->setColors(colors);
+        picWheel->setReferenceColor(colors[0]);
     }
     if (fraBoxes && fraBoxes->isVisibleTo(m_client))
-        fraBoxes->setColors(m_wheelColors);
-    if (fraHarmonies && fraHarmonies->isVisibleTo(m_client))
-        fraHarmonies->setColors(m_wheelColors);
-    if (fraSuggested && fraSuggested->isVisibleTo(m_client))
-        fraSuggested->setColors(m_wheelColors);
+        fraBoxes->setColors(colors);
+    if (fraHarmonies && fraHarmonies->isVisibleTo(m_client)) {
+        fraHarmonies->setDisplayMapper(display);
+        fraHarmonies->setColors(colors);
+    }
+    if (fraSuggested && fraSuggested->isVisibleTo(m_client)) {
+        fraSuggested->setDisplayMapper(display);
+        fraSuggested->setColors(colors);
+    }
 }
 
 template <class Frame>
@@ -162,7 +145,7 @@ void TfrmStudioMain::showView(Frame*& frame, bool shown)
 
 void TfrmStudioMain::tabDisplayChange(int index)
 {
-    const bool wheelStyle = mnuMPColorWheel1->isChecked();
+    const bool wheelStyle = wheelStyleShown();
     picWheel->setVisible(index == 0 && wheelStyle);
     showView(fraBoxes, index == 0 && !wheelStyle);
     showView(fraHarmonies, index == 1);
@@ -170,33 +153,15 @@ void TfrmStudioMain::tabDisplayChange(int index)
     refreshDerivedView(); // a view built just now gets its colours here
 }
 
-void TfrmStudioMain::mnuRYBClick(bool ryb)
+bool TfrmStudioMain::wheelStyleShown() const
 {
-    mnuRYB->setChecked(ryb);
-    mnuRYB1->setChecked(ryb);
-    mnuRGB->setChecked(!ryb);
-    mnuRGB1->setChecked(!ryb);
-    // Re-applied without a history record, regenerated in the new mode.
-    m_history->setNavigating(true);
-    SetBaseColor(m_wheelColors[0]);
-    m_history->setNavigating(false);
+    return m_actions[QStringLiteral("mnuMPColorWheel1")]->isChecked();
 }
 
-void TfrmStudioMain::mnuMPColorWheelClick()
+void TfrmStudioMain::setWheelStyle(bool wheel)
 {
-    mnuMPColorWheel->setChecked(true);
-    mnuMPColorWheel1->setChecked(true);
-    mnuMPColorSwatches->setChecked(false);
-    mnuMPColorSwatches1->setChecked(false);
-    tabDisplayChange(tabDisplay->currentIndex());
-}
-
-void TfrmStudioMain::mnuMPColorSwatchesClick()
-{
-    mnuMPColorWheel->setChecked(false);
-    mnuMPColorWheel1->setChecked(false);
-    mnuMPColorSwatches->setChecked(true);
-    mnuMPColorSwatches1->setChecked(true);
+    m_actions[wheel ? QStringLiteral("mnuMPColorWheel") : QStringLiteral("mnuMPColorSwatches")]->setChecked(true);
+    m_actions[wheel ? QStringLiteral("mnuMPColorWheel1") : QStringLiteral("mnuMPColorSwatches1")]->setChecked(true);
     tabDisplayChange(tabDisplay->currentIndex());
 }
 
@@ -211,8 +176,7 @@ void TfrmStudioMain::cmdMatchDropMouseUp()
 void TfrmStudioMain::pbPaletteHover(TColor color)
 {
     // A preview only: the history and the derived views are not touched.
-    m_statusPanels[0]->setText(QStringLiteral("  RGB: %1.%2.%3").arg(RedOf(color)).arg(GreenOf(color)).arg(BlueOf(color)));
-    m_statusPanels[1]->setText(QStringLiteral("  HEX: #") + HSLUtils::ColorToHex(color));
-    m_workingColor = color;
-    pbBase->renderNow();
+    m_statusPanels[0]->setText(ColorText::StatusRgbText(color));
+    m_statusPanels[1]->setText(ColorText::StatusHexText(color));
+    m_session->setWorkingColor(color);
 }

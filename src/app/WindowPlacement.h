@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+// Where a window with a stored position may stand. `frame` is the window at
+// its stored position (top-left and size); `screens` are the available
+// areas of the screens (without panels and docks), the primary one first.
+//
+// The window goes to the screen it overlaps most (the primary one when it
+// overlaps none) and is moved, as little as possible, until it lies wholly
+// inside that screen's area; a window larger than the area keeps its
+// top-left corner at the area's top-left. A window already inside stays put.
+QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens);
