@@ -54,6 +54,58 @@ QString StripCssComments(const QString& text)
     return Expressions().comment.removeAll(text);
 }
 
+bool IsStyleSheetName(const QString& documentName)
+{
+    return documentName.size() > 3 && documentName.endsWith(QLatin1StringView("css"));
+}
+
+namespace {
+
+// The sheet references of the @import statements in a text, in order.
+QStringList importReferences(const QString& text)
+{
+    const TCssExpressions& re = Expressions();
+    QStringList list;
+    re.importStatement.forEach(text, [&](QStringView statement) {
+        re.sheetReference.forEach(statement, [&](QStringView ref) {
+            list.append(ref.toString());
+            return true;
+        });
+        return true;
+    });
+    return list;
+}
+
+} // namespace
+
+TDocumentScan ScanDocument(const QString& body, bool isStyleSheet)
+{
+    const TCssExpressions& re = Expressions();
+    TDocumentScan scan;
+    QString clean = StripCssComments(body);
+    if (isStyleSheet) {
+        scan.imports = importReferences(clean);
+        scan.styleText = std::move(clean);
+        return scan;
+    }
+    QString style;
+    re.styleBlock.forEach(clean, [&](QStringView block) {
+        style += block;
+        style += QLatin1StringView("\r\n");
+        return true;
+    });
+    scan.styleText = re.styleMarkers.removeAll(style);
+    scan.imports = importReferences(scan.styleText);
+    re.linkTag.forEach(clean, [&](QStringView tag) {
+        re.sheetReference.forEach(tag, [&](QStringView ref) {
+            scan.links.append(ref.toString());
+            return true;
+        });
+        return true;
+    });
+    return scan;
+}
+
 QString FindColorValue(QStringView text)
 {
     return Expressions().colorLiteral.first(text);

@@ -3,6 +3,7 @@
 #include "TColor.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 class TRegex;
@@ -40,6 +41,24 @@ QString StripCssComments(const QString& text);
 // digits (preferred, whatever follows), "#" with three, or "rgb(" with three
 // numbers of 1..3 digits each with an optional "%", commas without spaces, ")".
 QString FindColorValue(QStringView text);
+
+// A document is read as a style sheet when its name is longer than three
+// characters and ends in "css" (case-sensitive: "getcss" is one, "S.CSS" is
+// not); anything else is read as a page.
+bool IsStyleSheetName(const QString& documentName);
+
+// What one fetched document gives the harvest before anything it refers to
+// is fetched. A sheet: its text without comments, and the references of its
+// @import statements. A page: its <style> blocks in order, each followed by
+// CR LF, with the style tags, "<!--" and "-->" removed; the references of
+// the @import statements in them; then the references of its stylesheet
+// <link> tags. References are as written (not yet resolved).
+struct TDocumentScan {
+    QString styleText;
+    QStringList imports;
+    QStringList links;
+};
+TDocumentScan ScanDocument(const QString& body, bool isStyleSheet);
 
 // Everything before the first ":" of a declaration, trimmed.
 QString CssPropertyName(QStringView text);

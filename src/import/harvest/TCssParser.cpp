@@ -182,17 +182,12 @@ QString TCssParser::fetchDocument(const QString& address, TDocLocation& location
     return QString::fromLatin1(r.body);
 }
 
-QStringList TCssParser::importReferences(const QString& text) const
+QStringList TCssParser::resolved(const QStringList& references) const
 {
-    const TCssExpressions& re = Expressions();
     QStringList list;
-    re.importStatement.forEach(text, [&](QStringView statement) {
-        re.sheetReference.forEach(statement, [&](QStringView ref) {
-            list.append(ResolveSheetUrl(ref.toString()));
-            return true;
-        });
-        return true;
-    });
+    list.reserve(references.size());
+    for (const QString& ref : references)
+        list.append(ResolveSheetUrl(ref));
     return list;
 }
 
@@ -221,36 +216,14 @@ void TCssParser::gather(const QString& address, const Sink& sink)
     m_chain.append(key);
 
     TDocLocation location;
-    QString clean = StripCssComments(fetchDocument(address, location));
+    QString body = fetchDocument(address, location); // sets location, after redirects
     m_location = location;
-    const TCssExpressions& re = Expressions();
-
-    QStringList imports;
-    QStringList links;
-    const QString& name = location.documentName;
-    if (name.size() > 3 && name.endsWith(QLatin1StringView("css"))) {
-        imports = importReferences(clean);
-        sink(clean);
-    } else {
-        QString style;
-        re.styleBlock.forEach(clean, [&](QStringView block) {
-            style += block;
-            style += QLatin1StringView("\r\n");
-            return true;
-        });
-        style = re.styleMarkers.removeAll(style);
-        imports = importReferences(style);
-        re.linkTag.forEach(clean, [&](QStringView tag) {
-            re.sheetReference.forEach(tag, [&](QStringView ref) {
-                links.append(ResolveSheetUrl(ref.toString()));
-                return true;
-            });
-            return true;
-        });
-        clean = QString();
-        sink(style);
-    }
-    clean = QString();
+    TDocumentScan scan = ScanDocument(body, IsStyleSheetName(location.documentName));
+    body = QString();
+    const QStringList imports = resolved(scan.imports);
+    const QStringList links = resolved(scan.links);
+    sink(scan.styleText);
+    scan = TDocumentScan{};
     gatherAll(imports, sink);
     gatherAll(links, sink);
     m_chain.resize(chainDepth);

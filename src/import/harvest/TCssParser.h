@@ -89,7 +89,7 @@ private:
     void gatherAll(const QStringList& addresses, const Sink& sink);
     QString fetchDocument(const QString& address, TDocLocation& location);
     void stop(HarvestError why, const QString& address);
-    QStringList importReferences(const QString& text) const;
+    QStringList resolved(const QStringList& references) const;
     static QString chainKey(const QString& address);
 
     THarvestOptions m_options;
