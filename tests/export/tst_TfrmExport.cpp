@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -233,9 +234,9 @@ private slots:
         TfrmExport w;
         w.setGroups(sampleGroups(2, 0));
         QStringList errors;
-        w.setMessageHandler([&](const QString& text, bool error) {
-            if (error)
-                errors << text;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) {
+            if (m.icon == QMessageBox::Warning)
+                errors << m.text;
         });
         w.Reset();
         QPushButton* next = child<QPushButton>(&w, "cmdNext");

@@ -3,6 +3,7 @@
 #include "TabColumns.h"
 #include "TestRegistry.h"
 #include "TfrmImport.h"
+#include "WebImport.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -12,8 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -207,9 +210,9 @@ private slots:
         Recorder rec;
         w.setImportTarget(rec.target());
         QStringList errors;
-        w.setMessageHandler([&](TfrmImport::MessageKind k, const QString& t) {
-            if (k == TfrmImport::MessageKind::Error)
-                errors << t;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) {
+            if (m.icon == QMessageBox::Warning)
+                errors << m.text;
         });
         goToPage2(w, 1);
         child<QLineEdit>(&w, "txtLocation")->setText(path);
@@ -217,6 +220,7 @@ private slots:
         next->click();
         next->click();
         QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].contains(path), qPrintable(errors[0]));
         QCOMPARE(w.currentPage(), 3);
         QVERIFY(rec.calls.isEmpty());
     }
@@ -233,9 +237,9 @@ private slots:
         Recorder rec;
         w.setImportTarget(rec.target());
         QStringList plain;
-        w.setMessageHandler([&](TfrmImport::MessageKind k, const QString& t) {
-            if (k == TfrmImport::MessageKind::Plain)
-                plain << t;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) {
+            if (m.icon == QMessageBox::Warning)
+                plain << m.text;
         });
         goToPage2(w, 2);
         child<QLineEdit>(&w, "txtLocation")->setText(path);
@@ -275,7 +279,7 @@ private slots:
     {
         TfrmImport w;
         QStringList info;
-        w.setMessageHandler([&](TfrmImport::MessageKind, const QString& t) { info << t; });
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { info << m.text; });
         goToPage2(w, 0);
         child<QLineEdit>(&w, "txtLocation")->setText(QStringLiteral("http://127.0.0.1/"));
         child<QPushButton>(&w, "cmdNext")->click();
@@ -302,9 +306,10 @@ private slots:
             return true;
         });
         QStringList errors;
-        w.setMessageHandler([&](TfrmImport::MessageKind k, const QString& t) {
-            if (k == TfrmImport::MessageKind::ImportError)
-                errors << t;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) {
+            // The failure box: its own caption, the error icon, above every window.
+            if (m.caption == cssparser::WebImportErrorCaption() && m.icon == QMessageBox::Critical && m.aboveAll)
+                errors << m.text;
         });
         goToPage2(w, 0);
         QLineEdit* loc = child<QLineEdit>(&w, "txtLocation");
@@ -320,6 +325,164 @@ private slots:
         QCOMPARE(w.currentPage(), 3);
         next->click();
         QCOMPARE(rec.calls, (QStringList{"begin", "add body - color 1", "add a - color 0", "end 2"}));
+    }
+
+    void cancelDuringFetch_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Cancel button") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape key") << 2;
+    }
+    // The harvester runs its own event loop as the network client does; the
+    // user gives up meanwhile. The wizard closes at once and whatever the
+    // harvester brings back afterwards is dropped.
+    void cancelDuringFetch()
+    {
+        QFETCH(int, how);
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        bool backLive = true, nextLive = true, pageLive = true, cancelLive = false, closed = false;
+        int harvests = 0;
+        w.setWebHarvester([&](const QString&, QList<QPair<QString, TColor>>& out, QString&) {
+            ++harvests;
+            backLive = child<QPushButton>(&w, "cmdBack")->isEnabled();
+            nextLive = child<QPushButton>(&w, "cmdNext")->isEnabled();
+            pageLive = w.findChild<QWidget*>(QStringLiteral("pnlPage3"))->isEnabled()
+                       && child<QListWidget>(&w, "lstType")->isEnabled();
+            cancelLive = child<QPushButton>(&w, "cmdCancel")->isEnabled();
+            QEventLoop loop;
+            QTimer::singleShot(0, &w, [&] {
+                if (how == 0)
+                    QTest::mouseClick(child<QPushButton>(&w, "cmdCancel"), Qt::LeftButton);
+                else if (how == 1)
+                    w.close();
+                else
+                    QTest::keyClick(&w, Qt::Key_Escape);
+                closed = !w.isVisible();
+                // A second Finish (Enter on the default button) starts nothing.
+                QTest::keyClick(&w, Qt::Key_Return);
+                loop.quit();
+            });
+            loop.exec();
+            QTest::qVerify(w.fetchCancelled(), "fetchCancelled", "", __FILE__, __LINE__);
+            out = {{QStringLiteral("a - color"), MakeColor(200, 0, 0)}};
+            return true;
+        });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        goToPage2(w, 0);
+        child<QLineEdit>(&w, "txtLocation")->setText(QStringLiteral("http://127.0.0.1:1/"));
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(harvests, 1);
+        QVERIFY(!backLive);
+        QVERIFY(!nextLive);
+        QVERIFY(!pageLive);
+        QVERIFY(cancelLive);
+        QVERIFY(closed);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.isFetching());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QVERIFY(rec.calls.isEmpty());
+    }
+
+    void noColorsFoundNamesTheFile_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("keepGrey");
+        QByteArray noise(512, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 73 + 11) % 256);
+        noise[0] = char(0x7F); // version, then a count far beyond the bytes
+        // An ACO of one Lab entry (skipped) and one grey.
+        const QByteArray lab = QByteArray::fromHex("00010002" "00070001000200030000" "00007f007f007f000000");
+        QByteArray greys(768, '\0');
+        for (int i = 0; i < 768; ++i)
+            greys[i] = char(i / 3);
+        QTest::newRow("random bytes named .aco") << 2 << "noise.aco" << noise << false;
+        QTest::newRow("aco whose entries are all skipped or grey") << 2 << "lab.aco" << lab << false;
+        QTest::newRow("act of greys, greys filtered") << 3 << "greys.act" << greys << false;
+        QTest::newRow("empty act") << 3 << "empty.act" << QByteArray() << true;
+    }
+    // A file that yields no colour says so, naming the file, with the warning
+    // icon; nothing is added and the wizard stays open on its last page.
+    void noColorsFoundNamesTheFile()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, keepGrey);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QList<TWizardDialog::Message> messages;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { messages << m; });
+        w.show();
+        goToPage2(w, type);
+        child<QCheckBox>(&w, "chkRemoveGrey")->setChecked(!keepGrey);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, QMessageBox::Warning);
+        QCOMPARE(messages[0].text, QStringLiteral("No colors were found in ") + path + QStringLiteral("."));
+        QVERIFY(rec.calls.isEmpty());
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.currentPage(), 3);
+        child<QPushButton>(&w, "cmdBack")->click();
+        QCOMPARE(w.currentPage(), 2);
+    }
+
+    void fileErrorsNameTheFileWithWarning_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::newRow("gif that vanished") << 1 << "gone.gif" << true;
+        QTest::newRow("aco that vanished") << 2 << "gone.aco" << false;
+        QTest::newRow("act that vanished") << 3 << "gone.act" << false;
+    }
+    void fileErrorsNameTheFileWithWarning()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, name);
+        QFETCH(bool, staysOpen);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QList<TWizardDialog::Message> messages;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { messages << m; });
+        w.show();
+        goToPage2(w, type);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        QFile::remove(path);
+        next->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, QMessageBox::Warning);
+        QCOMPARE(messages[0].caption, TWizardDialog::messageCaption());
+        QCOMPARE(messages[0].text, QStringLiteral("Error importing file from: ") + path);
+        QCOMPARE(w.isVisible(), staysOpen);
+        QVERIFY(rec.calls.isEmpty());
     }
 };
 

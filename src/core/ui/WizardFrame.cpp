@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -45,4 +47,20 @@ WizardFrame BuildWizardFrame(QDialog* dialog, const QPixmap& side, int pageCount
         frame.pages.append(page);
     }
     return frame;
+}
+
+QPixmap WizardSidePicture(const WizardSideColors& colors)
+{
+    const QSize size(126, 226);
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, colors.top);
+    g.setColorAt(0.5, colors.middle);
+    g.setColorAt(1, colors.bottom);
+    p.fillRect(pm.rect(), g);
+    for (int i = 0; i < 6; ++i)
+        p.fillRect(QRect(14 + (i % 2) * 52, 20 + (i / 2) * 60, 44, 44),
+                   QColor::fromHsv(colors.firstHue + i * colors.hueStep, colors.saturation, 250));
+    return pm;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 
 class QDialog;
@@ -21,3 +22,13 @@ struct WizardFrame {
 };
 
 WizardFrame BuildWizardFrame(QDialog* dialog, const QPixmap& side, int pageCount);
+
+// The decorative side picture (126 x 226): a vertical gradient from top
+// through middle to bottom, with six squares of 44 x 44 in two columns, square
+// i in the hue firstHue + i * hueStep (degrees) at the given HSV saturation
+// and value 250.
+struct WizardSideColors {
+    QColor top, middle, bottom;
+    int firstHue, hueStep, saturation;
+};
+QPixmap WizardSidePicture(const WizardSideColors& colors);

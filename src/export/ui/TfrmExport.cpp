@@ -1,22 +1,18 @@
 #include "TfrmExport.h"
 
+#include "ExportError.h"
 #include "ExportFormat.h"
 #include "TExportPreviewBox.h"
 #include "TTabStopDelegate.h"
 #include "WizardFrame.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFrame>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -24,47 +20,30 @@ namespace {
 // The tab width of the format list, in dialog units.
 constexpr int typeListTabWidth = 24;
 
-QPixmap sidePicture(QSize size)
+// The text of a failed write, naming the file whatever the writer said.
+QString namedWriteError(const ExportResult& r, const QString& path)
 {
-    QPixmap pm(size);
-    QPainter p(&pm);
-    QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0, QColor(255, 102, 0));
-    g.setColorAt(0.5, QColor(204, 51, 102));
-    g.setColorAt(1, QColor(51, 102, 204));
-    p.fillRect(pm.rect(), g);
-    for (int i = 0; i < 6; ++i)
-        p.fillRect(QRect(14 + (i % 2) * 52, 20 + (i / 2) * 60, 44, 44), QColor::fromHsv(i * 60, 120, 250));
-    return pm;
-}
-
-QString qtFilter(const char* filter)
-{
-    const QString f = QString::fromLatin1(filter);
-    return f.left(f.indexOf(QLatin1Char('|')));
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (r.message.contains(path) || r.message.contains(absolute))
+        return r.message;
+    return ExportErrorText(ExportError::CreateFailed, absolute, r.message);
 }
 
 } // namespace
 
 TfrmExport::TfrmExport(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : TWizardDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, "frmExport",
+                    QStringLiteral("Export Wizard"),
+                    WizardSidePicture({QColor(255, 102, 0), QColor(204, 51, 102), QColor(51, 102, 204), 0, 60, 120}),
+                    4)
 {
     FormCreate();
 }
 
 void TfrmExport::FormCreate()
 {
-    setObjectName(QStringLiteral("frmExport"));
-    setWindowTitle(QStringLiteral("Export Wizard"));
-    const WizardFrame frame = BuildWizardFrame(this, sidePicture(QSize(126, 226)), 4);
-    cmdBack = frame.cmdBack;
-    cmdNext = frame.cmdNext;
-    cmdCancel = frame.cmdCancel;
-    for (int i = 0; i < 4; ++i)
-        m_pages[i] = frame.pages[i];
-
     // Page 1: groups and preview.
-    QWidget* p1 = m_pages[0];
+    QWidget* p1 = page(1);
     (new QLabel(QStringLiteral("Select color group(s) to export:"), p1))->move(8, 4);
     auto makeCheck = [&](const char* name, const char* text, int x, int y) {
         auto* c = new QCheckBox(QString::fromLatin1(text), p1);
@@ -86,12 +65,12 @@ void TfrmExport::FormCreate()
     // pbColorsPaint: every paint rebuilds the list from the ticked groups.
     pbColors->setColorSource([this] {
         m_list = exportList();
-        cmdNext->setEnabled(m_page != 1 || !m_list.isEmpty());
+        cmdNext->setEnabled(currentPage() != 1 || !m_list.isEmpty());
         return m_list.colors();
     });
 
     // Page 2: format.
-    QWidget* p2 = m_pages[1];
+    QWidget* p2 = page(2);
     (new QLabel(QStringLiteral("Select file type to export to:"), p2))->move(8, 4);
     lstType = new QListWidget(p2);
     lstType->setObjectName(QStringLiteral("lstType"));
@@ -111,7 +90,7 @@ void TfrmExport::FormCreate()
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Page 3: target.
-    QWidget* p3 = m_pages[2];
+    QWidget* p3 = page(3);
     (new QLabel(QStringLiteral("Export file to:"), p3))->move(8, 4);
     txtLocation = new QLineEdit(p3);
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
@@ -124,14 +103,10 @@ void TfrmExport::FormCreate()
     connect(cmdBrowse, &QPushButton::clicked, this, &TfrmExport::cmdBrowseClick);
 
     // Page 4: confirmation.
-    auto* finish = new QLabel(QStringLiteral("Press the Finish button below to export your selected colors!"), m_pages[3]);
+    auto* finish = new QLabel(QStringLiteral("Press the Finish button below to export your selected colors!"), page(4));
     finish->setGeometry(8, 4, 256, 49);
     finish->setWordWrap(true);
     finish->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    connect(cmdNext, &QPushButton::clicked, this, &TfrmExport::cmdNextClick);
-    connect(cmdBack, &QPushButton::clicked, this, &TfrmExport::cmdBackClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &TfrmExport::cmdCancelClick);
 
     lstType->setCurrentRow(0);
     lstTypeClick();
@@ -166,17 +141,13 @@ void TfrmExport::Reset()
 
 void TfrmExport::showPage(int page)
 {
-    m_page = page;
-    for (int i = 0; i < 4; ++i)
-        m_pages[i]->setVisible(i + 1 == page);
-    cmdBack->setEnabled(page > 1);
+    switchPage(page);
     if (page == 3)
         cmdNext->setEnabled(!txtLocation->text().isEmpty());
     else if (page == 1)
         cmdNext->setEnabled(!m_list.isEmpty());
     else
         cmdNext->setEnabled(true);
-    cmdNext->setText(page == 4 ? QStringLiteral("Finish") : QStringLiteral("Next >"));
     if (page == 3)
         txtLocation->setFocus();
 }
@@ -184,7 +155,7 @@ void TfrmExport::showPage(int page)
 void TfrmExport::chkFavsClick()
 {
     m_list = exportList();
-    if (m_page == 1)
+    if (currentPage() == 1)
         cmdNext->setEnabled(!m_list.isEmpty());
     pbColors->update();
 }
@@ -207,64 +178,29 @@ void TfrmExport::txtLocationChange(const QString& text)
 void TfrmExport::cmdBrowseClick()
 {
     const ExportFormatInfo& f = ExportFormatAt(std::max(0, lstType->currentRow()));
-    const QString title = QStringLiteral("Export file to...");
-    const QString filter = qtFilter(f.filter);
-    const QString suffix = QString::fromLatin1(f.extension + 1);
-    QString path;
-    if (m_fileDialog) {
-        path = m_fileDialog(title, filter, suffix);
-    } else {
-        QFileDialog dialog(this, title, QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(suffix);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().first();
-    }
+    const QString path = askForFile(QStringLiteral("Export file to..."), QString::fromLatin1(f.filter),
+                                    QString::fromLatin1(f.extension), QFileDialog::AcceptSave);
     if (!path.isEmpty())
         txtLocation->setText(path);
 }
 
-void TfrmExport::showMessage(const QString& text, bool error)
-{
-    if (m_message) {
-        m_message(text, error);
-        return;
-    }
-    if (error)
-        QMessageBox::critical(this, QStringLiteral("Tintvale Studio"), text);
-    else
-        QMessageBox::information(this, QStringLiteral("Tintvale Studio"), text);
-}
-
 void TfrmExport::cmdNextClick()
 {
-    if (m_page == 4) {
+    if (currentPage() == 4) {
         m_list = exportList();
-        const ExportResult r = ExportFile::Write(lstType->currentRow(), m_list, txtLocation->text());
+        const QString path = txtLocation->text();
+        const ExportResult r = ExportFile::Write(lstType->currentRow(), m_list, path);
         if (!r.ok()) {
             // The wizard stays on this page; Finish may be pressed again.
-            showMessage(r.message, true);
+            showFileError(namedWriteError(r, path));
             return;
         }
         if (r.leftOut > 0)
-            showMessage(ExportFile::LeftOutText(r.leftOut), false);
-        m_page = 5;
-        accept();
+            showMessage({QMessageBox::Information, messageCaption(), ExportFile::LeftOutText(r.leftOut)});
+        finish();
         return;
     }
-    if (m_page == 2)
+    if (currentPage() == 2)
         txtLocation->clear();
-    showPage(m_page + 1);
-}
-
-void TfrmExport::cmdBackClick()
-{
-    if (m_page > 1)
-        showPage(m_page - 1);
-}
-
-void TfrmExport::cmdCancelClick()
-{
-    reject();
+    showPage(currentPage() + 1);
 }

@@ -3,10 +3,7 @@
 #include "ExportFile.h"
 #include "ExportGroups.h"
 #include "TExportList.h"
-
-#include <QDialog>
-
-#include <functional>
+#include "TWizardDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -27,8 +24,11 @@ class TExportPreviewBox;
 //   w->exec();              // Accepted after a finished export
 // Controls carry their names as objectName: chkFavs, chkMixer, chkWheel,
 // chkHistory, pbColors, lstType, lblDescription, txtLocation, cmdBrowse,
-// cmdBack, cmdNext, cmdCancel; pages pnlPage1..pnlPage4.
-class TfrmExport : public QDialog {
+// cmdBack, cmdNext, cmdCancel; pages pnlPage1..pnlPage4. The file dialog
+// (a save dialog) and message hooks are TWizardDialog's; a file that cannot be
+// written is named in a box with the warning icon, and the wizard stays on
+// page 4.
+class TfrmExport : public TWizardDialog {
     Q_OBJECT
 public:
     explicit TfrmExport(QWidget* parent = nullptr);
@@ -38,37 +38,23 @@ public:
     // shows page 1 and format 0's description.
     void Reset();
 
-    int currentPage() const { return m_page; }
     // The export list as the ticked groups make it now.
     TExportList exportList() const;
 
-    // Replaces the save dialog (tests, scripting): gets the title, the Qt
-    // filter text and the default suffix, returns the chosen path or empty.
-    using FileDialog = std::function<QString(const QString& title, const QString& filter, const QString& suffix)>;
-    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
-    // Replaces the message boxes (tests): error true for the error display.
-    using MessageHandler = std::function<void(const QString& text, bool error)>;
-    void setMessageHandler(MessageHandler handler) { m_message = std::move(handler); }
+protected:
+    void cmdNextClick() override;
 
 private:
     void FormCreate();
-    void cmdNextClick();
-    void cmdBackClick();
-    void cmdCancelClick();
     void chkFavsClick();
     void lstTypeClick();
     void txtLocationChange(const QString& text);
     void cmdBrowseClick();
     void showPage(int page);
-    void showMessage(const QString& text, bool error);
 
     ExportGroups m_groups;
     TExportList m_list;
-    int m_page = 1;
-    FileDialog m_fileDialog;
-    MessageHandler m_message;
 
-    QWidget* m_pages[4] = {};
     QCheckBox* chkFavs = nullptr;
     QCheckBox* chkMixer = nullptr;
     QCheckBox* chkWheel = nullptr;
@@ -78,7 +64,4 @@ private:
     QLabel* lblDescription = nullptr;
     QLineEdit* txtLocation = nullptr;
     QPushButton* cmdBrowse = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdNext = nullptr;
-    QPushButton* cmdCancel = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "TfrmImport.h"
 
+#include "ImportWizardError.h"
 #include "TTabStopDelegate.h"
 #include "WizardFrame.h"
 
@@ -8,23 +9,17 @@
 #include "AcoReader.h"
 #include "ActReader.h"
 #include "GifPaletteReader.h"
-#include "ImportError.h"
 #include "TImportFilter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -53,40 +48,25 @@ const QString httpPrefix = QStringLiteral("http://");
 // The tab width of the type list, in dialog units.
 constexpr int typeListTabWidth = 31;
 
-QPixmap sidePicture(QSize size)
+QString descriptionOf(int type)
 {
-    QPixmap pm(size);
-    QPainter p(&pm);
-    QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0, QColor(51, 102, 204));
-    g.setColorAt(0.5, QColor(102, 204, 153));
-    g.setColorAt(1, QColor(255, 204, 0));
-    p.fillRect(pm.rect(), g);
-    for (int i = 0; i < 6; ++i)
-        p.fillRect(QRect(14 + (i % 2) * 52, 20 + (i / 2) * 60, 44, 44), QColor::fromHsv(30 + i * 50, 110, 250));
-    return pm;
+    return QString::fromLatin1(sources[type].description).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 } // namespace
 
 TfrmImport::TfrmImport(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TWizardDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint,
+                    "frmImport", QStringLiteral("Import Wizard"),
+                    WizardSidePicture({QColor(51, 102, 204), QColor(102, 204, 153), QColor(255, 204, 0), 30, 50, 110}),
+                    3)
 {
     FormCreate();
 }
 
 void TfrmImport::FormCreate()
 {
-    setObjectName(QStringLiteral("frmImport"));
-    setWindowTitle(QStringLiteral("Import Wizard"));
-    const WizardFrame frame = BuildWizardFrame(this, sidePicture(QSize(126, 226)), 3);
-    cmdBack = frame.cmdBack;
-    cmdNext = frame.cmdNext;
-    cmdCancel = frame.cmdCancel;
-    for (int i = 0; i < 3; ++i)
-        m_pages[i] = frame.pages[i];
-
-    QWidget* p1 = m_pages[0];
+    QWidget* p1 = page(1);
     (new QLabel(QStringLiteral("Import colors from:"), p1))->move(8, 4);
     lstType = new QListWidget(p1);
     lstType->setObjectName(QStringLiteral("lstType"));
@@ -106,7 +86,7 @@ void TfrmImport::FormCreate()
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QWidget* p2 = m_pages[1];
+    QWidget* p2 = page(2);
     Label3 = new QLabel(p2);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(8, 4, 266, 16);
@@ -131,14 +111,10 @@ void TfrmImport::FormCreate()
     chkDupes->move(11, 38);
     chkDupes->setChecked(true);
 
-    auto* finish = new QLabel(QStringLiteral("Press the Finish button below to import your selected colors!"), m_pages[2]);
+    auto* finish = new QLabel(QStringLiteral("Press the Finish button below to import your selected colors!"), page(3));
     finish->setGeometry(8, 4, 256, 49);
     finish->setWordWrap(true);
     finish->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    connect(cmdNext, &QPushButton::clicked, this, &TfrmImport::cmdNextClick);
-    connect(cmdBack, &QPushButton::clicked, this, &TfrmImport::cmdBackClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &TfrmImport::cmdCancelClick);
 
     Reset();
 }
@@ -149,7 +125,7 @@ void TfrmImport::Reset()
     txtLocation->setText(httpPrefix);
     showPage(1);
     m_stayOpen = false;
-    lblDescription->setText(QString::fromLatin1(sources[0].description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    lblDescription->setText(descriptionOf(0));
 }
 
 int TfrmImport::sourceType() const
@@ -159,9 +135,7 @@ int TfrmImport::sourceType() const
 
 void TfrmImport::showPage(int page)
 {
-    m_page = page;
-    for (int i = 0; i < 3; ++i)
-        m_pages[i]->setVisible(i + 1 == page);
+    switchPage(page);
     if (page == 2) {
         const int type = sourceType();
         txtLocation->setFocus();
@@ -169,27 +143,23 @@ void TfrmImport::showPage(int page)
         Label3->setText(type == 0 ? QStringLiteral("Import colors from URL:") : QStringLiteral("Import colors from file:"));
         if (type == 0)
             txtLocation->setCursorPosition(int(txtLocation->text().size()));
-    }
-    cmdBack->setEnabled(page > 1);
-    if (page == 2) {
         cmdNext->setEnabled(!txtLocation->text().isEmpty());
         txtLocationChange(txtLocation->text());
     } else {
         cmdNext->setEnabled(true);
     }
-    cmdNext->setText(page == 3 ? QStringLiteral("Finish") : QStringLiteral("Next >"));
 }
 
 void TfrmImport::lstTypeClick()
 {
     const int type = sourceType();
-    lblDescription->setText(QString::fromLatin1(sources[type].description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    lblDescription->setText(descriptionOf(type));
     txtLocation->setText(type == 0 ? httpPrefix : QString());
 }
 
 void TfrmImport::txtLocationChange(const QString& text)
 {
-    if (m_page != 2)
+    if (currentPage() != 2)
         return;
     const int type = sourceType();
     if (type == 0)
@@ -201,12 +171,12 @@ void TfrmImport::txtLocationChange(const QString& text)
 
 bool TfrmImport::eventFilter(QObject* watched, QEvent* event)
 {
-    // A web address holds no spaces: a typed space is dropped.
     if (watched == txtLocation && event->type() == QEvent::KeyPress && sourceType() == 0) {
-        if (static_cast<QKeyEvent*>(event)->text() == QLatin1String(" "))
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1 && cssparser::IsDiscardedLocationKey(typed.front()))
             return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return TWizardDialog::eventFilter(watched, event);
 }
 
 void TfrmImport::cmdBrowseClick()
@@ -214,79 +184,42 @@ void TfrmImport::cmdBrowseClick()
     const int type = sourceType();
     if (type == 0)
         return;
-    const QString title = QStringLiteral("Import color from...");
-    const QString f = QString::fromLatin1(sources[type].filter);
-    const QString filter = f.left(f.indexOf(QLatin1Char('|')));
-    const QString suffix = QString::fromLatin1(sources[type].extension + 1);
-    QString path;
-    if (m_fileDialog) {
-        path = m_fileDialog(title, filter, suffix);
-    } else {
-        QFileDialog dialog(this, title, QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(suffix);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().first();
-    }
+    const QString path = askForFile(QStringLiteral("Import color from..."), QString::fromLatin1(sources[type].filter),
+                                    QString::fromLatin1(sources[type].extension), QFileDialog::AcceptOpen);
     if (!path.isEmpty())
         txtLocation->setText(path);
 }
 
-void TfrmImport::showMessage(MessageKind kind, const QString& text)
+void TfrmImport::reject()
 {
-    if (m_message) {
-        m_message(kind, text);
-        return;
-    }
-    switch (kind) {
-    case MessageKind::ImportError: {
-        // Above all of the application's windows.
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Import Error"), text, QMessageBox::Ok, this);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        box.exec();
-        break;
-    }
-    case MessageKind::Plain:
-        QMessageBox::information(this, QStringLiteral("Tintvale Studio"), text);
-        break;
-    case MessageKind::Error:
-        QMessageBox::critical(this, QStringLiteral("Tintvale Studio"), text);
-        break;
-    case MessageKind::Info:
-        QMessageBox::information(this, QStringLiteral("Tintvale Studio"), text);
-        break;
-    }
+    if (m_fetching)
+        m_cancelled = true;
+    TWizardDialog::reject();
 }
 
 void TfrmImport::cmdNextClick()
 {
-    if (m_page == 2 && sourceType() == 0 && !m_harvester) {
-        showMessage(MessageKind::Info, QStringLiteral("Web import is unavailable in this build."));
+    if (m_fetching) // the default button while a fetch runs
+        return;
+    if (currentPage() == 2 && sourceType() == 0 && !m_harvester) {
+        showMessage({QMessageBox::Information, messageCaption(), QStringLiteral("Web import is unavailable in this build.")});
         return;
     }
-    if (m_page == 3) {
+    if (currentPage() == 3) {
+        m_cancelled = false;
         runImport();
+        if (m_cancelled) { // closed while the page was fetched
+            m_stayOpen = false;
+            return;
+        }
         if (!m_stayOpen) {
-            m_page = 4;
-            accept();
+            finish();
+            return;
         }
     }
-    if (!m_stayOpen && m_page < 3)
-        showPage(m_page + 1);
+    if (!m_stayOpen && currentPage() < 3)
+        showPage(currentPage() + 1);
     m_stayOpen = false;
-}
-
-void TfrmImport::cmdBackClick()
-{
-    if (m_page > 1)
-        showPage(m_page - 1);
-}
-
-void TfrmImport::cmdCancelClick()
-{
-    reject();
 }
 
 void TfrmImport::runImport()
@@ -298,21 +231,34 @@ void TfrmImport::runImport()
         importFile(type);
 }
 
+void TfrmImport::setFetching(bool fetching)
+{
+    m_fetching = fetching;
+    cmdBack->setEnabled(!fetching && currentPage() > 1);
+    cmdNext->setEnabled(!fetching);
+    for (int n = 1; n <= pageCount(); ++n)
+        page(n)->setEnabled(!fetching);
+}
+
 void TfrmImport::importWeb()
 {
     const QString address = cssparser::WebImportAddress(txtLocation->text());
     if (!m_harvester) {
-        showMessage(MessageKind::Info, QStringLiteral("Web import is unavailable in this build."));
+        showMessage({QMessageBox::Information, messageCaption(), QStringLiteral("Web import is unavailable in this build.")});
         m_stayOpen = true;
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QList<QPair<QString, TColor>> found;
     QString error;
+    setFetching(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = m_harvester(address, found, error);
     QApplication::restoreOverrideCursor();
+    setFetching(false);
+    if (m_cancelled)
+        return; // the wizard is closed; what was fetched is dropped
     if (!ok) {
-        showMessage(MessageKind::ImportError, cssparser::WebImportErrorText(address));
+        showMessage({QMessageBox::Critical, cssparser::WebImportErrorCaption(), cssparser::WebImportErrorText(address), true});
         showPage(2);
         txtLocation->setText(address);
         txtLocation->selectAll();
@@ -322,7 +268,7 @@ void TfrmImport::importWeb()
     TImportFilter filter(chkRemoveGrey->isChecked(), chkDupes->isChecked());
     for (const auto& [name, color] : found)
         filter.offer(color, name);
-    filter.addTo(m_target);
+    addAccepted(filter, address);
 }
 
 void TfrmImport::importFile(int type)
@@ -331,19 +277,16 @@ void TfrmImport::importFile(int type)
     TImportFilter filter(chkRemoveGrey->isChecked(), chkDupes->isChecked());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (type == 1) {
-            showMessage(MessageKind::Error, file.errorString());
-            m_stayOpen = true;
-        } else {
-            showMessage(MessageKind::Plain, ImportErrorText(ImportError::OpenFailed, path));
-        }
+        showFileError(ImportWizardErrorText(ImportWizardError::OpenFailed, path));
+        // A GIF error leaves the wizard open; a palette file that cannot be opened closes it.
+        m_stayOpen = type == 1;
         return;
     }
     if (type == 1) {
         const GifPaletteResult r = GifPaletteReader::Read(file);
         if (!r.ok()) {
-            // The decoder's message; nothing is imported and the wizard stays.
-            showMessage(MessageKind::Error, r.message);
+            // Nothing is imported and the wizard stays.
+            showFileError(ImportWizardErrorText(ImportWizardError::DecodeFailed, path, r.message));
             m_stayOpen = true;
             return;
         }
@@ -352,6 +295,17 @@ void TfrmImport::importFile(int type)
         filter.offerAll(AcoReader::Read(file));
     } else {
         filter.offerAll(ActReader::Read(file));
+    }
+    addAccepted(filter, path);
+}
+
+void TfrmImport::addAccepted(const TImportFilter& filter, const QString& source)
+{
+    if (filter.count() == 0) {
+        // Nothing changes in the favourites; the user may go back and choose again.
+        showFileError(ImportWizardErrorText(ImportWizardError::NoColors, source));
+        m_stayOpen = true;
+        return;
     }
     filter.addTo(m_target);
 }

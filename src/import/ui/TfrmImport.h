@@ -2,8 +2,8 @@
 
 #include "ImportTarget.h"
 #include "TColor.h"
+#include "TWizardDialog.h"
 
-#include <QDialog>
 #include <QList>
 #include <QPair>
 
@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class TImportFilter;
 
 // The import wizard: a three-page modal dialog (source type, location and
 // options, confirmation) that appends the colours of a web site, a GIF's
@@ -28,8 +29,13 @@ class QPushButton;
 //   w->exec();
 // Controls carry their names as objectName: lstType, lblDescription, Label3,
 // txtLocation, cmdBrowse, chkRemoveGrey, chkDupes, cmdBack, cmdNext,
-// cmdCancel; pages pnlPage1..pnlPage3.
-class TfrmImport : public QDialog {
+// cmdCancel; pages pnlPage1..pnlPage3. The file dialog and message hooks
+// are TWizardDialog's.
+//
+// A source that yields no colour at all (or none the options let through)
+// says so, naming the file, and the wizard stays on its last page. Every file
+// error shows the warning icon.
+class TfrmImport : public TWizardDialog {
     Q_OBJECT
 public:
     explicit TfrmImport(QWidget* parent = nullptr);
@@ -40,33 +46,33 @@ public:
 
     void setImportTarget(ImportTarget target) { m_target = std::move(target); }
 
-    // The web source: fetches the page at `url` (which starts with "http://")
-    // with its style sheets and returns every colour found, in rule order and
-    // property order, each named "<selector> - <property>". False and an
-    // error text when any fetch failed. Until it is set, the Website source
-    // shows its page but reports that web import is unavailable.
+    // The web source: fetches the page at `url` (which starts with "http://"
+    // or "https://") with its style sheets and returns every colour found, in
+    // rule order and property order, each named "<selector> - <property>".
+    // False and an error text when any fetch failed. Until it is set, the
+    // Website source shows its page but reports that web import is unavailable.
+    //
+    // The harvester may run a local event loop. Meanwhile "< Back", "Next >"
+    // and the pages are disabled, and "Cancel", the close box and Escape stay
+    // live: they cancel the import and close the wizard at once; whatever the
+    // harvester returns afterwards is dropped and nothing is added. A
+    // harvester that can stop early polls fetchCancelled().
     using WebHarvester =
         std::function<bool(const QString& url, QList<QPair<QString, TColor>>& colors, QString& error)>;
     void setWebHarvester(WebHarvester harvester) { m_harvester = std::move(harvester); }
 
-    // Replaces the open dialog (tests): title, Qt filter, default suffix.
-    using FileDialog = std::function<QString(const QString& title, const QString& filter, const QString& suffix)>;
-    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
-    // Replaces the message boxes (tests).
-    enum class MessageKind { ImportError, Plain, Error, Info };
-    using MessageHandler = std::function<void(MessageKind kind, const QString& text)>;
-    void setMessageHandler(MessageHandler handler) { m_message = std::move(handler); }
+    bool isFetching() const { return m_fetching; }
+    bool fetchCancelled() const { return m_cancelled; }
 
-    int currentPage() const { return m_page; }
+    // Cancel, the close box and Escape; also cancels a running fetch.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdNextClick() override;
 
 private:
     void FormCreate();
-    void cmdNextClick();
-    void cmdBackClick();
-    void cmdCancelClick();
     void lstTypeClick();
     void txtLocationChange(const QString& text);
     void cmdBrowseClick();
@@ -75,16 +81,16 @@ private:
     void runImport();
     void importWeb();
     void importFile(int type);
-    void showMessage(MessageKind kind, const QString& text);
+    // Hands the accepted colours on, or says that the source gave none.
+    void addAccepted(const TImportFilter& filter, const QString& source);
+    void setFetching(bool fetching);
 
-    int m_page = 1;
     bool m_stayOpen = false;
+    bool m_fetching = false;
+    bool m_cancelled = false;
     ImportTarget m_target;
     WebHarvester m_harvester;
-    FileDialog m_fileDialog;
-    MessageHandler m_message;
 
-    QWidget* m_pages[3] = {};
     QListWidget* lstType = nullptr;
     QLabel* lblDescription = nullptr;
     QLabel* Label3 = nullptr;
@@ -92,7 +98,4 @@ private:
     QPushButton* cmdBrowse = nullptr;
     QCheckBox* chkRemoveGrey = nullptr;
     QCheckBox* chkDupes = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdNext = nullptr;
-    QPushButton* cmdCancel = nullptr;
 };
