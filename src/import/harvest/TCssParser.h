@@ -94,7 +94,6 @@ private:
 
     THarvestOptions m_options;
     THttpClient m_client;
-    bool m_running = false;
     bool m_failed = false;
     int m_documents = 0;
     qint64 m_bytes = 0;
