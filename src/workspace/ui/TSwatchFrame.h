@@ -67,6 +67,16 @@ protected:
     };
     TSwatchFrame(const Layout& layout, QWidget* parent);
 
+    // The list texts of a table of types, each entry with a `caption`.
+    template <class Table>
+    static QStringList captionsOf(const Table& table)
+    {
+        QStringList out;
+        for (const auto& entry : table)
+            out.append(QString::fromLatin1(entry.caption));
+        return out;
+    }
+
     // Places the picture (a child of this frame) at (0, 0) and the swatches (30 x 29) on it at the
     // given positions; call once from the constructor, then recompute().
     // forwardPicture: the picture's own colour picks are forwarded too.

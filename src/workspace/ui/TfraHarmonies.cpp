@@ -5,19 +5,9 @@
 
 using Workspace::HarmonyType;
 
-namespace {
-QStringList harmonyCaptions()
-{
-    QStringList out;
-    for (const auto& h : Workspace::kHarmonies)
-        out.append(QString::fromLatin1(h.caption));
-    return out;
-}
-} // namespace
-
 TfraHarmonies::TfraHarmonies(QWidget* parent)
     : TSwatchFrame({"fraHarmonies", "Select Harmony to display:", 220, "cmdAddAllFavs",
-                    "Add all Harmonies to Favorites", harmonyCaptions()},
+                    "Add all Harmonies to Favorites", captionsOf(Workspace::kHarmonies)},
                    parent)
     , m_wheel(new THarmonyWheelView(this))
 {

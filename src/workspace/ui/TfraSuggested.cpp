@@ -4,19 +4,9 @@
 
 using Workspace::SuggestionStyle;
 
-namespace {
-QStringList styleCaptions()
-{
-    QStringList out;
-    for (const auto& s : Workspace::kSuggestionStyles)
-        out.append(QString::fromLatin1(s.caption));
-    return out;
-}
-} // namespace
-
 TfraSuggested::TfraSuggested(QWidget* parent)
     : TSwatchFrame({"fraSuggested", "Select Suggested Color Scheme Style:", 250, "cmdAddAllSuggFavs",
-                    "Add all Suggested Colors to Favorites", styleCaptions()},
+                    "Add all Suggested Colors to Favorites", captionsOf(Workspace::kSuggestionStyles)},
                    parent)
     , m_page(new TSuggestionView(this))
 {
