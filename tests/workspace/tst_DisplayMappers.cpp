@@ -58,8 +58,6 @@ class tst_DisplayMappers : public QObject {
 private slots:
     void wheelDrawsAndPicksThroughMapper_data() { modes(); }
     void wheelDrawsAndPicksThroughMapper();
-    void entryForPixelFollowsMapper_data() { modes(); }
-    void entryForPixelFollowsMapper();
     void harmoniesForwardToWheelAndSwatches_data() { modes(); }
     void harmoniesForwardToWheelAndSwatches();
     void suggestionsForwardToPageAndSwatches_data() { modes(); }
@@ -92,25 +90,6 @@ void tst_DisplayMappers::wheelDrawsAndPicksThroughMapper()
     QCOMPARE(pixelOf(&wheel, wedgePoint(4)), display(blue[4]));
     wheel.setDisplayMapper(TDisplayMapper());
     QCOMPARE(pixelOf(&wheel, wedgePoint(4)), blue[4]);
-}
-
-void tst_DisplayMappers::entryForPixelFollowsMapper()
-{
-    QFETCH(int, mode);
-    const TDisplayMapper display(mode);
-    const TWheelColors colors = GenerateWheelRYB(hex("0C8FCE"));
-    for (int i = 0; i < 24; ++i) {
-        const TColor shown = display(ScreenColor(colors[size_t(i)]));
-        if (shown == clBlack || shown == clWhite)
-            continue;
-        int first = 0;
-        while (display(ScreenColor(colors[size_t(first)])) != shown)
-            ++first;
-        QCOMPARE(WheelEntryForPixel(shown, colors, display), std::optional<int>(first));
-    }
-    // Off normal vision the true colour of a hue no longer shows anywhere.
-    if (mode != 0 && display(colors[3]) != colors[3])
-        QVERIFY(WheelEntryForPixel(colors[3], colors, display) != std::optional<int>(3));
 }
 
 void tst_DisplayMappers::harmoniesForwardToWheelAndSwatches()
