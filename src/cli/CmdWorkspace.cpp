@@ -38,51 +38,52 @@ CliStatus runWheel(const QStringList& args, QTextStream& out, QTextStream&)
     return CliStatus::ok();
 }
 
-QString harmonyNames()
-{
-    QStringList names;
-    for (const auto& h : Workspace::kHarmonies)
-        names << QLatin1String(h.cliName);
-    return names.join(QStringLiteral(", "));
-}
-
-CliStatus runHarmony(const QStringList& args, QTextStream& out, QTextStream&)
+// Parses "NAME [--rgb] RRGGBB" where NAME is one of the command names of
+// `table` (harmonies, suggestion styles): the entry's index and the wheel
+// generated from the colour.
+template <class Table>
+CliStatus namedWheelArguments(const QStringList& args, const char* usage, const char* kind, const Table& table,
+                              int (*indexFromName)(const QString&), int& index, TWheelColors& wheel)
 {
     if (args.isEmpty())
-        return CliStatus::fail(QStringLiteral("usage: harmony TYPE [--rgb] RRGGBB"));
-    const int type = Workspace::HarmonyIndexFromName(args.first());
-    if (type < 0)
-        return CliStatus::fail(QStringLiteral("unknown harmony \"%1\" (expected one of %2)").arg(args.first(), harmonyNames()));
+        return CliStatus::fail(QStringLiteral("usage: ") + QLatin1String(usage));
+    index = indexFromName(args.first());
+    if (index < 0) {
+        QStringList names;
+        for (const auto& entry : table)
+            names << QLatin1String(entry.cliName);
+        return CliStatus::fail(QStringLiteral("unknown %1 \"%2\" (expected one of %3)")
+                                   .arg(QLatin1String(kind), args.first(), names.join(QStringLiteral(", "))));
+    }
     TColor base{};
     bool ryb = true;
     if (CliStatus s = wheelArguments(args.mid(1), base, ryb); !s.error.isEmpty())
         return s;
-    const auto wheel = Workspace::GenerateWheelColors(base, ryb);
+    wheel = Workspace::GenerateWheelColors(base, ryb);
+    return CliStatus::ok();
+}
+
+CliStatus runHarmony(const QStringList& args, QTextStream& out, QTextStream&)
+{
+    int type = -1;
+    TWheelColors wheel{};
+    if (CliStatus s = namedWheelArguments(args, "harmony TYPE [--rgb] RRGGBB", "harmony", Workspace::kHarmonies,
+                                          &Workspace::HarmonyIndexFromName, type, wheel);
+        !s.error.isEmpty())
+        return s;
     for (TColor c : Workspace::HarmonySwatchColors(Workspace::HarmonyType(type), wheel))
         out << FormatColor(c) << '\n';
     return CliStatus::ok();
 }
 
-QString styleNames()
-{
-    QStringList names;
-    for (const auto& s : Workspace::kSuggestionStyles)
-        names << QLatin1String(s.cliName);
-    return names.join(QStringLiteral(", "));
-}
-
 CliStatus runSuggest(const QStringList& args, QTextStream& out, QTextStream&)
 {
-    if (args.isEmpty())
-        return CliStatus::fail(QStringLiteral("usage: suggest STYLE [--rgb] RRGGBB"));
-    const int style = Workspace::SuggestionIndexFromName(args.first());
-    if (style < 0)
-        return CliStatus::fail(QStringLiteral("unknown style \"%1\" (expected one of %2)").arg(args.first(), styleNames()));
-    TColor base{};
-    bool ryb = true;
-    if (CliStatus s = wheelArguments(args.mid(1), base, ryb); !s.error.isEmpty())
+    int style = -1;
+    TWheelColors wheel{};
+    if (CliStatus s = namedWheelArguments(args, "suggest STYLE [--rgb] RRGGBB", "style", Workspace::kSuggestionStyles,
+                                          &Workspace::SuggestionIndexFromName, style, wheel);
+        !s.error.isEmpty())
         return s;
-    const auto wheel = Workspace::GenerateWheelColors(base, ryb);
     const Workspace::SuggestedScheme scheme = Workspace::ComputeSuggestion(Workspace::SuggestionStyle(style), wheel);
     out << "header=" << FormatColor(scheme.header) << '\n';
     out << "page=" << FormatColor(scheme.page) << '\n';

@@ -126,14 +126,3 @@ TColor TDisplayMapper::DisplayColor(TColor c) const
         return c;
     return ColorVision::simulate(c, m_mode, m_column);
 }
-
-// Legacy: removed once the main window passes mappers.
-namespace {
-TDisplayMapper g_legacyMapper;
-} // namespace
-
-int ColorVision::CurrentMode() { return g_legacyMapper.mode(); }
-
-void ColorVision::SetCurrentMode(int mode) { g_legacyMapper = TDisplayMapper(mode); }
-
-TColor DisplayColor(TColor color) { return g_legacyMapper.DisplayColor(color); }

@@ -78,15 +78,3 @@ private:
     int m_mode = ColorVision::Normal;
     const TColor* m_column = nullptr; // the table column of m_mode; null for normal vision or no table
 };
-
-// Legacy: removed once the main window passes mappers.
-namespace ColorVision {
-// The process-wide mode that the free DisplayColor below uses; SetCurrentMode
-// stores NormalizeMode(mode). Meant for the user-interface thread only.
-int CurrentMode();
-void SetCurrentMode(int mode);
-} // namespace ColorVision
-
-// Legacy: removed once the main window passes mappers.
-// The colour to draw for a true colour under ColorVision::CurrentMode().
-TColor DisplayColor(TColor color);

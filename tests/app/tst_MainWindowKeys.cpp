@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +37,8 @@ private slots:
     void websafeTextsFit();
     void importShowsTheNewColours();
     void positionOffEveryScreen();
+    void fileErrorsNameTheFile_data();
+    void fileErrorsNameTheFile();
 
 private:
     std::unique_ptr<TfrmStudioMain> makeWindow();
@@ -214,6 +217,47 @@ void tst_MainWindowKeys::positionOffEveryScreen()
              qPrintable(QStringLiteral("window at %1,%2").arg(w->x()).arg(w->y())));
     w->close();
     QVERIFY(SettingsStore(ini()).readInt(SettingKey::MainLeft) < available.right());
+}
+
+void tst_MainWindowKeys::fileErrorsNameTheFile_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("save") << true;
+    QTest::newRow("open") << false;
+}
+
+// A file that cannot be written or read is named in a warning, not a notice.
+void tst_MainWindowKeys::fileErrorsNameTheFile()
+{
+    QFETCH(bool, save);
+    const QString path = save ? m_dir->filePath(QStringLiteral("no/such/folder/x.tv")) : m_dir->filePath(QStringLiteral("noise.tv"));
+    if (!save) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(300, '\x7f'));
+    }
+    TfrmStudioMain::Options o;
+    o.settingsPath = ini();
+    TfrmStudioMain w(o);
+    w.setFileDialogHook([&](bool, const QString&) { return path; });
+    w.show();
+    w.favorites().AddColorsToFavorites(MakeColor(1, 2, 3));
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString named;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            named = box->text() + box->informativeText();
+            box->accept();
+        }
+    });
+    if (save)
+        QVERIFY(!w.mnuFileSaveAsClick());
+    else
+        QVERIFY(!w.openSchemeFile(path));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QVERIFY2(named.contains(QFileInfo(path).fileName()), qPrintable(named));
+    QCOMPARE(w.favorites().count(), 1);
 }
 
 TV_REGISTER_TEST(tst_MainWindowKeys);

@@ -436,7 +436,7 @@ void TfrmStudioMain::startUp()
         m_tools.value(QStringLiteral("tbOnTop"))->setChecked(true);
     m_favPanel->setDeleteWarning(w.deleteWarning);
     for (const QString& message : start.messages)
-        inform(message);
+        warnAboutFile(message, m_lifeCycle.sessionFilePath());
     updateNavigationEnabling();
     updateCaption();
     m_actions[QStringLiteral("mnuFileSaveAs")]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
