@@ -22,7 +22,9 @@ struct FileResult {
 // Whole files on disk, read and written so that nothing is lost:
 // - a save goes through QSaveFile and is checked at every step (each write,
 //   the flush of Qt's buffer, a data sync, the final rename), so a full disk
-//   or an I/O error leaves the earlier file whole and is reported;
+//   or an I/O error leaves the earlier file whole and is reported (QSaveFile
+//   itself ignores the errors of its own sync and of closing the copy; both
+//   come after our sync, when the new contents are already on the disk);
 // - a save onto a symbolic link replaces the file the link names (the link
 //   stays), and a target that is a device, FIFO, socket or folder is refused
 //   before anything is created;

@@ -2,6 +2,7 @@
 // file dispatch, on real files and buffers.
 #include "AcoReader.h"
 #include "ActReader.h"
+#include "GifDecoder.h"
 #include "GifEncoder.h"
 #include "GifPaletteReader.h"
 #include "PaletteFile.h"
@@ -263,6 +264,27 @@ private slots:
             QCOMPARE(text, r.message);
             QCOMPARE(bytes, QByteArray("untouched"));
         }
+    }
+
+    // The decoder's own file open looks before it opens, too.
+    void gifDecoderRefusesFilesThatAreNotRegular_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("FIFO") << true;
+        QTest::newRow("folder") << false;
+    }
+    void gifDecoderRefusesFilesThatAreNotRegular()
+    {
+        QFETCH(bool, fifo);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.gif"));
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        const GifDecodeResult r = GifDecoder::DecodeFile(path);
+        QCOMPARE(r.error, GifError::OpenFailed);
+        QCOMPARE(r.message, QStringLiteral("\"%1\" is not a regular file.").arg(path));
     }
 
     void missingFileKeepsItsMessage()
