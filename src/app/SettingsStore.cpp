@@ -1,11 +1,12 @@
 #include "SettingsStore.h"
 
+#include "SafeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <array>
 
@@ -127,58 +128,142 @@ void SettingsStore::setFailureHandler(FailureHandler handler)
 
 namespace {
 
-// The file as lines; a missing or unreadable file is no lines.
-QStringList readLines(const QString& path)
+// The largest settings file read (far beyond any real one): a bigger file
+// is not read, and not rewritten either, so that nothing in it is lost.
+constexpr qint64 kSettingsCap = SafeFile::kTextCap;
+
+// The file's bytes; empty for a missing file. Nothing when the file is there
+// but cannot be read (too large, not a regular file, a read error).
+std::optional<QByteArray> readFile(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(f.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    QByteArray bytes;
+    const FileResult r = SafeFile::Read(path, kSettingsCap, bytes);
+    if (!r.ok())
+        return QFileInfo::exists(path) ? std::nullopt : std::optional<QByteArray>(QByteArray());
+    return bytes;
 }
 
-// "[Name]" -> Name; anything else is no section header.
-std::optional<QString> sectionOf(const QString& line)
+// One line of the file: where its text begins and ends and where its line
+// end ("\r\n", "\n", "\r", or none for a last line without one) ends.
+struct IniLine {
+    qsizetype begin = 0, textEnd = 0, end = 0;
+};
+
+// The lines one by one, without copying anything; `visit` returns false to stop.
+template <typename Visit>
+void forEachLine(const QByteArray& bytes, Visit visit)
 {
-    const QString t = line.trimmed();
-    if (t.size() >= 2 && t.startsWith(u'[') && t.endsWith(u']'))
-        return t.mid(1, t.size() - 2).trimmed();
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        IniLine line{from, from, from};
+        while (line.textEnd < bytes.size() && bytes[line.textEnd] != '\n' && bytes[line.textEnd] != '\r')
+            ++line.textEnd;
+        line.end = line.textEnd;
+        if (line.end < bytes.size())
+            line.end += bytes[line.end] == '\r' && line.end + 1 < bytes.size() && bytes[line.end + 1] == '\n' ? 2 : 1;
+        if (!visit(line, QByteArrayView(bytes).sliced(line.begin, line.textEnd - line.begin)))
+            return;
+        from = line.end;
+    }
+}
+
+// Section and key names are ASCII and compare without regard to case, as
+// INI readers do.
+bool sameName(QByteArrayView a, const char* b) { return qstrnicmp(a.data(), a.size(), b) == 0; }
+
+// "[Name]" -> Name; anything else is no section header.
+std::optional<QByteArrayView> sectionOf(QByteArrayView line)
+{
+    const QByteArrayView t = line.trimmed();
+    if (t.size() >= 2 && t.startsWith('[') && t.endsWith(']'))
+        return t.sliced(1, t.size() - 2).trimmed();
     return std::nullopt;
 }
 
 // Key of a "key=value" line, or nothing.
-std::optional<QString> keyOf(const QString& line)
+std::optional<QByteArrayView> keyOf(QByteArrayView line)
 {
-    const qsizetype eq = line.indexOf(u'=');
-    if (eq <= 0 || line.trimmed().startsWith(u';'))
+    const qsizetype eq = line.indexOf('=');
+    if (eq <= 0 || line.trimmed().startsWith(';'))
         return std::nullopt;
-    return line.left(eq).trimmed();
+    return line.first(eq).trimmed();
+}
+
+// A value's bytes as text: UTF-8 when they are valid UTF-8, else Latin-1.
+QString valueText(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 } // namespace
 
-// Section and key names compare without regard to case, as INI readers do.
+namespace IniText {
+
+std::optional<QString> Value(const QByteArray& file, const char* section, const char* key)
+{
+    bool inSection = false;
+    std::optional<QString> value;
+    forEachLine(file, [&](const IniLine&, QByteArrayView text) {
+        if (const auto sec = sectionOf(text)) {
+            inSection = sameName(*sec, section);
+        } else if (inSection) {
+            if (const auto k = keyOf(text); k && sameName(*k, key)) {
+                value = valueText(text.sliced(text.indexOf('=') + 1).trimmed());
+                return false;
+            }
+        }
+        return true;
+    });
+    return value;
+}
+
+QByteArray WithValue(const QByteArray& file, const char* section, const char* key, const QByteArray& value)
+{
+    const QByteArray entry = QByteArray(key) + '=' + value;
+    const QByteArray crlf("\r\n");
+    bool inSection = false;
+    std::optional<IniLine> found, sectionLast; // the key's line; the last non-empty line of the section
+    IniLine last;                              // the file's last line
+    forEachLine(file, [&](const IniLine& line, QByteArrayView text) {
+        last = line;
+        if (const auto sec = sectionOf(text)) {
+            inSection = sameName(*sec, section);
+            if (inSection)
+                sectionLast = line;
+        } else if (inSection && !text.trimmed().isEmpty()) {
+            sectionLast = line;
+            if (const auto k = keyOf(text); k && sameName(*k, key)) {
+                found = line;
+                return false;
+            }
+        }
+        return true;
+    });
+    // Only the key's own text is replaced; every other byte stays.
+    if (found)
+        return file.first(found->begin) + entry + file.sliced(found->textEnd);
+    // A new line after the section's last one, or a new section at the end;
+    // the line before it gets a line end if it had none.
+    const IniLine after = sectionLast ? *sectionLast : last;
+    QByteArray out = file.first(after.end);
+    if (!file.isEmpty() && after.end == after.textEnd)
+        out += crlf;
+    if (!sectionLast) {
+        if (!file.isEmpty() && !QByteArrayView(file).sliced(last.begin, last.textEnd - last.begin).trimmed().isEmpty())
+            out += crlf;
+        out += '[' + QByteArray(section) + ']' + crlf;
+    }
+    return out + entry + crlf + file.sliced(after.end);
+}
+
+} // namespace IniText
+
 std::optional<QString> SettingsStore::rawValue(SettingKey key) const
 {
     const SettingDef& def = SettingDefinition(key);
-    const QString section = QLatin1String(def.section), name = QLatin1String(def.name);
-    bool inSection = false;
-    for (const QString& line : readLines(m_path)) {
-        if (const auto sec = sectionOf(line)) {
-            inSection = sec->compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (const auto k = keyOf(line); k && k->compare(name, Qt::CaseInsensitive) == 0)
-            return line.mid(line.indexOf(u'=') + 1).trimmed();
-    }
-    return std::nullopt;
+    return IniText::Value(readFile(m_path).value_or(QByteArray()), def.section, def.name);
 }
 
 int SettingsStore::readInt(SettingKey key) const
@@ -211,44 +296,13 @@ QString SettingsStore::readString(SettingKey key) const
 bool SettingsStore::writeRaw(SettingKey key, const QString& text)
 {
     const SettingDef& def = SettingDefinition(key);
-    const QString section = QLatin1String(def.section), name = QLatin1String(def.name);
-    QStringList lines = readLines(m_path);
-    const QString entry = name + QLatin1Char('=') + text;
-    qsizetype sectionEnd = -1; // index after the last line of our section
-    bool inSection = false, done = false;
-    for (qsizetype i = 0; i < lines.size() && !done; ++i) {
-        if (const auto sec = sectionOf(lines[i])) {
-            inSection = sec->compare(section, Qt::CaseInsensitive) == 0;
-            if (inSection)
-                sectionEnd = i + 1;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (!lines[i].trimmed().isEmpty())
-            sectionEnd = i + 1;
-        if (const auto k = keyOf(lines[i]); k && k->compare(name, Qt::CaseInsensitive) == 0) {
-            lines[i] = entry;
-            done = true;
-        }
-    }
-    if (!done) {
-        if (sectionEnd >= 0) {
-            lines.insert(sectionEnd, entry);
-        } else {
-            if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-                lines.append(QString());
-            lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-            lines.append(entry);
-        }
-    }
-    QSaveFile f(m_path);
-    bool ok = f.open(QIODevice::WriteOnly);
-    if (ok) {
-        f.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-        ok = f.commit();
-    }
-    if (ok)
+    const std::optional<QByteArray> file = readFile(m_path);
+    FileResult saved;
+    if (file)
+        saved = SafeFile::SaveBytes(m_path, IniText::WithValue(*file, def.section, def.name, text.toUtf8()));
+    else
+        saved.error = FileError::ReadFailed; // rewriting a file that could not be read would lose all of it
+    if (saved.ok())
         return true;
     if (!g_failureReported && failureHandler()) {
         g_failureReported = true;

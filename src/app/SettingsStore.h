@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -54,10 +55,30 @@ const SettingDef& SettingDefinition(SettingKey key);
 QString SettingsFolder();
 QString SettingsFilePath();
 
+// The text of "tvstudio.ini" as bytes, as the store reads and writes it.
+// Lines end in CR LF, LF or CR; "[Section]" starts a section; "key=value"
+// (not starting with ";") is a key. Names compare without regard to case.
+namespace IniText {
+// The first value of the key in the section (trimmed; UTF-8 when it is valid
+// UTF-8, else Latin-1), or nothing.
+std::optional<QString> Value(const QByteArray& file, const char* section, const char* key);
+// The file with the key's first line in the section replaced by
+// "key=value", or such a line added after the section's last non-empty line
+// (a new section "[Section]" at the end, after an empty line, when there is
+// none). Every other byte of the file is kept as it was.
+QByteArray WithValue(const QByteArray& file, const char* section, const char* key, const QByteArray& value);
+} // namespace IniText
+
 // Reads and writes "tvstudio.ini". Nothing is cached: each call opens the
 // file afresh, so a value written anywhere is seen by the next read. A
 // missing file, section or key, or a value that does not parse, yields the
 // default. Booleans are written as 1 and 0 and read as any non-zero integer.
+// A write replaces only the line of its key (or adds one) and keeps every
+// other byte of the file as it was (comments, unknown sections, text in any
+// encoding, line ends); it goes through SafeFile::Save, so a full disk keeps
+// the earlier file whole and the write fails. A file that exists but cannot
+// be read (not a regular file, over 16 MiB, a read error) reads as defaults
+// and is never rewritten.
 class SettingsStore {
 public:
     explicit SettingsStore(QString filePath = SettingsFilePath());

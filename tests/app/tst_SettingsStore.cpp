@@ -2,16 +2,25 @@
 
 #include "TestRegistry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(SettingKey)
 
 class tst_SettingsStore : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QVERIFY(m_dir.isValid()); QFile::remove(path()); }
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(path());
+        QDir(path()).removeRecursively();
+    }
     void defaultsWithoutFile_data();
     void defaultsWithoutFile();
     void writtenValuesReadBack();
@@ -23,6 +32,11 @@ private slots:
     void failedWriteIsReportedOnce();
     void homeVariableNamesTheFolder();
     void otherLinesSurviveAWrite();
+    void foreignBytesSurviveAWrite_data();
+    void foreignBytesSurviveAWrite();
+    void valuesInLatin1AreRead();
+    void unreadableFileIsNeverRewritten_data();
+    void unreadableFileIsNeverRewritten();
 
 private:
     QString path() const { return m_dir.filePath(QStringLiteral("tvstudio.ini")); }
@@ -199,6 +213,95 @@ void tst_SettingsStore::otherLinesSurviveAWrite()
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("; comment\r\n[prefs]\r\nPalette=2\r\nUnknown=x\r\nOnTop=1\r\n\r\n"
                                      "[Other]\r\nA=b\r\n\r\n[Main]\r\nSelectedTab=1\r\n"));
+}
+
+void tst_SettingsStore::foreignBytesSurviveAWrite_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<SettingKey>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("Latin-1 comment and unknown section")
+        << QByteArray("; Gr\xF6\xDFe\r\n[Prefs]\r\nPalette=1\r\n[Fremd]\r\nName=Caf\xE9\r\n") << SettingKey::Palette << 2
+        << QByteArray("; Gr\xF6\xDFe\r\n[Prefs]\r\nPalette=2\r\n[Fremd]\r\nName=Caf\xE9\r\n");
+    QTest::newRow("LF line ends, last line without one")
+        << QByteArray("[Prefs]\nA=\xE9\nPalette=1") << SettingKey::Palette << 3 << QByteArray("[Prefs]\nA=\xE9\nPalette=3");
+    QTest::newRow("key added after a last line without line end")
+        << QByteArray("[Prefs]\nX=\xFF") << SettingKey::OnTop << 1 << QByteArray("[Prefs]\nX=\xFF\r\nOnTop=1\r\n");
+    QTest::newRow("section added after a Latin-1 line without line end")
+        << QByteArray("; \xE9t\xE9") << SettingKey::MainSelectedTab << 1
+        << QByteArray("; \xE9t\xE9\r\n\r\n[Main]\r\nSelectedTab=1\r\n");
+    QTest::newRow("CR line ends")
+        << QByteArray("[Prefs]\rPalette=1\r; \xE9\r") << SettingKey::Palette << 5 << QByteArray("[Prefs]\rPalette=5\r; \xE9\r");
+    QTest::newRow("invalid UTF-8 and NUL in another section")
+        << QByteArray("[Main]\r\nBaseColor=1\r\n[X]\r\n\xC3\x28\0\xFE=\x80\r\n") << SettingKey::MainBaseColor << 255
+        << QByteArray("[Main]\r\nBaseColor=255\r\n[X]\r\n\xC3\x28\0\xFE=\x80\r\n");
+}
+
+// Only the line of the key written changes (or one is added); every other
+// byte is kept, whatever its encoding and line ends.
+void tst_SettingsStore::foreignBytesSurviveAWrite()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(SettingKey, key);
+    QFETCH(int, value);
+    QFETCH(QByteArray, after);
+    writeFile(before);
+    SettingsStore store(path());
+    QVERIFY(store.writeInt(key, value));
+    QFile f(path());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), after);
+    QCOMPARE(store.readInt(key), value);
+}
+
+void tst_SettingsStore::valuesInLatin1AreRead()
+{
+    writeFile("[Prefs]\r\nSInc=\xE9\r\nLInc=\xC3\xA9\r\n");
+    SettingsStore store(path());
+    QCOMPARE(store.readString(SettingKey::SInc), QString(QChar(0xE9)));
+    QCOMPARE(store.readString(SettingKey::LInc), QString(QChar(0xE9)));
+}
+
+void tst_SettingsStore::unreadableFileIsNeverRewritten_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("over 16 MiB") << "huge";
+}
+
+// Reads give the defaults without blocking; a write would lose what could not
+// be read, so it fails (reported) and the file stays what it was.
+void tst_SettingsStore::unreadableFileIsNeverRewritten()
+{
+    QFETCH(QString, kind);
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path()));
+    } else {
+        writeFile("[Prefs]\r\nPalette=2\r\n");
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize((qint64(16) << 20) + 1));
+    }
+    struct stat before {};
+    QCOMPARE(::lstat(QFile::encodeName(path()).constData(), &before), 0);
+    const QStringList entries = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList reports;
+    SettingsStore::setFailureHandler([&](const QString& m) { reports << m; });
+    SettingsStore store(path());
+    QCOMPARE(store.readInt(SettingKey::Palette), 0);
+    QVERIFY(!store.writeInt(SettingKey::Palette, 1));
+    SettingsStore::setFailureHandler({});
+    QCOMPARE(reports.size(), 1);
+    struct stat after {};
+    QCOMPARE(::lstat(QFile::encodeName(path()).constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_size, before.st_size);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
 }
 
 TV_REGISTER_TEST(tst_SettingsStore);
