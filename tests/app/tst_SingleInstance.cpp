@@ -5,6 +5,7 @@
 
 #include "TestRegistry.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -75,6 +76,12 @@ void tst_SingleInstance::oneHolderAtATime()
     QVERIFY(QFileInfo::exists(lockFile));
     QVERIFY(!b.claim());
     QVERIFY(!b.holdsClaim());
+    { // a studio runs for hours: an old claim of a running holder is still held
+        QFile lock(lockFile);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
+    }
+    QVERIFY(!b.claim());
     QVERIFY(!b.listen()); // only the holder listens
     QVERIFY(a.listen());
     a.release();
@@ -90,19 +97,23 @@ void tst_SingleInstance::handOver_data()
     QTest::addColumn<int>("listenAfterMs");  // -1: never
     QTest::addColumn<int>("releaseAfterMs"); // the holder ends without listening; -1: never
     QTest::addColumn<int>("handlerBusyMs");  // how long handling takes (a question to the user)
+    QTest::addColumn<int>("blockedMs");      // the holder's thread runs no events for this long
     QTest::addColumn<QString>("path");
     QTest::addColumn<HandOverResult>("result");
     QTest::addColumn<int>("minMs"); // bounds of the sender's wait
     QTest::addColumn<int>("maxMs");
     const QString path = QStringLiteral("/schemes/Fär­ben für 夏/ß 1.tv");
-    QTest::newRow("holder listening") << true << 0 << -1 << 0 << path << HandOverResult::Received << 0 << 1500;
-    QTest::newRow("holder listens late") << true << 700 << -1 << 0 << path << HandOverResult::Received << 600 << 2500;
+    // The sender waits 1000 ms for a listener and 1000 ms for the receipt.
+    QTest::newRow("holder listening") << true << 0 << -1 << 0 << 0 << path << HandOverResult::Received << 0 << 800;
+    QTest::newRow("holder listens late") << true << 700 << -1 << 0 << 0 << path << HandOverResult::Received << 600 << 1500;
     QTest::newRow("holder asks before opening: no waiting for the answer")
-        << true << 0 << -1 << 4000 << path << HandOverResult::Received << 0 << 2000;
-    QTest::newRow("holder never listens") << true << -1 << -1 << 0 << path << HandOverResult::NoListener << 900 << 2500;
-    QTest::newRow("nobody holds the claim") << false << -1 << -1 << 0 << path << HandOverResult::ClaimTakenOver << 0 << 1000;
+        << true << 0 << -1 << 4000 << 0 << path << HandOverResult::Received << 0 << 1000;
+    QTest::newRow("holder never listens") << true << -1 << -1 << 0 << 0 << path << HandOverResult::NoListener << 900 << 1800;
+    QTest::newRow("holder listening but not answering")
+        << true << 0 << -1 << 0 << 2000 << path << HandOverResult::Unanswered << 900 << 1800;
+    QTest::newRow("nobody holds the claim") << false << -1 << -1 << 0 << 0 << path << HandOverResult::ClaimTakenOver << 0 << 800;
     QTest::newRow("holder ends while the sender waits")
-        << true << -1 << 500 << 0 << path << HandOverResult::ClaimTakenOver << 400 << 900;
+        << true << -1 << 500 << 0 << 0 << path << HandOverResult::ClaimTakenOver << 400 << 900;
 }
 
 void tst_SingleInstance::handOver()
@@ -111,6 +122,7 @@ void tst_SingleInstance::handOver()
     QFETCH(int, listenAfterMs);
     QFETCH(int, releaseAfterMs);
     QFETCH(int, handlerBusyMs);
+    QFETCH(int, blockedMs);
     QFETCH(QString, path);
     QFETCH(HandOverResult, result);
     QFETCH(int, minMs);
@@ -126,7 +138,9 @@ void tst_SingleInstance::handOver()
     });
     if (holderClaims)
         QVERIFY(holder.claim());
-    if (listenAfterMs >= 0)
+    if (listenAfterMs == 0)
+        QVERIFY(holder.listen());
+    else if (listenAfterMs > 0)
         QTimer::singleShot(listenAfterMs, &holder, [&holder] { QVERIFY(holder.listen()); });
     if (releaseAfterMs >= 0)
         QTimer::singleShot(releaseAfterMs, &holder, [&holder] { holder.release(); });
@@ -140,17 +154,19 @@ void tst_SingleInstance::handOver()
         SingleInstance sender(m_name);
         QElapsedTimer clock;
         clock.start();
-        got = sender.handOver(path, SingleInstance::Timeouts{1000, 3000});
+        got = sender.handOver(path, SingleInstance::Timeouts{1000, 1000});
         tookMs = clock.elapsed();
         senderHolds = sender.holdsClaim();
     }));
     thread->start();
+    if (blockedMs > 0)
+        QThread::msleep(blockedMs);
     QTRY_VERIFY_WITH_TIMEOUT(thread->isFinished(), 15000);
     QCOMPARE(got, result);
     QVERIFY2(tookMs >= minMs && tookMs <= maxMs, qPrintable(QStringLiteral("the sender took %1 ms").arg(tookMs)));
     QCOMPARE(senderHolds, result == HandOverResult::ClaimTakenOver);
-    if (result == HandOverResult::Received)
-        QTRY_COMPARE(received, QStringList{path});
+    if (result == HandOverResult::Received || result == HandOverResult::Unanswered)
+        QTRY_COMPARE(received, QStringList{path}); // unanswered is not lost: it was late
     else
         QVERIFY(received.isEmpty());
 }

@@ -36,6 +36,8 @@ private slots:
     void copyWithFileWaitsForTheFirstToListen();
     void copyWithFileAfterACrashIsTheFirst();
     void handOverEndsBeforeTheFirstCopysMessageIsAnswered();
+    void copyWithWhatIsNoSchemeFileRunsBeside_data();
+    void copyWithWhatIsNoSchemeFileRunsBeside();
     void sigtermEndsTheStudioInAnyState_data();
     void sigtermEndsTheStudioInAnyState();
 
@@ -335,6 +337,41 @@ void tst_StudioProcess::handOverEndsBeforeTheFirstCopysMessageIsAnswered()
     QCOMPARE(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished(5000);
+}
+
+void tst_StudioProcess::copyWithWhatIsNoSchemeFileRunsBeside_data()
+{
+    QTest::addColumn<QString>("argument"); // in the test's folder
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << QStringLiteral("nothing-here.tv") << QString();
+    QTest::newRow("FIFO") << QStringLiteral("pipe.tv") << QStringLiteral("fifo");
+    QTest::newRow("folder") << QStringLiteral("folder.tv") << QStringLiteral("folder");
+}
+
+void tst_StudioProcess::copyWithWhatIsNoSchemeFileRunsBeside()
+{
+    // Only a regular file is handed over; the copy runs on its own, and looking
+    // at the argument neither opens it nor blocks: SIGTERM still ends it at once.
+    QFETCH(QString, argument);
+    QFETCH(QString, kind);
+    const QString path = m_dir->filePath(argument);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path));
+    QProcess first;
+    QVERIFY(startFirst(first));
+    QProcess second;
+    startCopy(second, {path});
+    QVERIFY(second.waitForStarted(10000));
+    QVERIFY(!second.waitForFinished(1500));
+    ::kill(pid_t(second.processId()), SIGTERM);
+    QVERIFY2(second.waitForFinished(kEndBoundMs), "the copy did not end on SIGTERM");
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.terminate();
+    QVERIFY(first.waitForFinished(kEndBoundMs));
 }
 
 void tst_StudioProcess::sigtermEndsTheStudioInAnyState_data()
