@@ -5,7 +5,8 @@
 // call and check that no failure is ever lost.
 //
 // Controlled by the environment of the program:
-//   TV_FAULT_DIR         the folder (absolute); only files under it count
+//   TV_FAULT_DIR         the folder (absolute); only files under it that are
+//                        opened for writing (and renames into it) count
 //   TV_FAULT_OPS         which calls count, comma-separated: write (write,
 //                        pwrite, writev), sync (fsync, fdatasync), close,
 //                        rename (rename, renameat, renameat2, link, linkat);
@@ -141,10 +142,13 @@ std::string absolute(int dirfd, const char* path)
     return std::string(base) + "/" + path;
 }
 
-void track(int fd, int dirfd, const char* path)
+// Descriptors opened for writing under the folder count; files only read
+// there (their closes too) do not.
+void track(int fd, int dirfd, const char* path, int flags)
 {
+    const bool writing = (flags & O_ACCMODE) != O_RDONLY || (flags & __O_TMPFILE) == __O_TMPFILE;
     if (fd >= 0 && fd < kMaxFds)
-        g_tracked[fd].store(under(absolute(dirfd, path)) ? 1 : 0);
+        g_tracked[fd].store(writing && under(absolute(dirfd, path)) ? 1 : 0);
 }
 
 bool tracked(int fd) { return fd >= 0 && fd < kMaxFds && g_tracked[fd].load() != 0; }
@@ -209,7 +213,7 @@ extern "C" {
         const mode_t mode = modeOf(flags, args);                                                                       \
         va_end(args);                                                                                                  \
         const int fd = real(path, flags, mode);                                                                        \
-        track(fd, AT_FDCWD, path);                                                                                     \
+        track(fd, AT_FDCWD, path, flags);                                                                                     \
         return fd;                                                                                                     \
     }
 TV_SHIM_OPEN(open)
@@ -224,7 +228,7 @@ TV_SHIM_OPEN(open64)
         const mode_t mode = modeOf(flags, args);                                                                       \
         va_end(args);                                                                                                  \
         const int fd = real(dirfd, path, flags, mode);                                                                 \
-        track(fd, dirfd, path);                                                                                        \
+        track(fd, dirfd, path, flags);                                                                                        \
         return fd;                                                                                                     \
     }
 TV_SHIM_OPENAT(openat)
