@@ -1,11 +1,12 @@
 #include "THttpClient.h"
 
+#include "THttpResponseReader.h"
+
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
 #include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QSslSocket>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
 
@@ -57,33 +58,129 @@ bool isRedirect(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-NetError mapReplyError(QNetworkReply::NetworkError e, int status)
+// "host" or "host:port" as the Host header wants it (IPv6 in brackets).
+QByteArray hostHeader(const QUrl& url)
 {
-    if (status >= 400)
-        return NetError::HttpStatus;
-    switch (e) {
-    case QNetworkReply::HostNotFoundError:
-        return NetError::HostNotFound;
-    case QNetworkReply::TimeoutError:
-        return NetError::TimedOut;
-    case QNetworkReply::SslHandshakeFailedError:
-        return NetError::TlsFailed;
-    default:
-        return NetError::ConnectionFailed;
-    }
+    return url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1();
 }
 
 } // namespace
 
 THttpClient::THttpClient(THttpOptions options)
     : m_options(std::move(options))
-    , m_manager(std::make_unique<QNetworkAccessManager>())
 {
-    m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
 THttpClient::~THttpClient() = default;
+
+THttpClient::THop THttpClient::fetchOnce(const QUrl& url, const QDeadlineTimer& deadline, qint64 cap)
+{
+    THop hop;
+    const bool secure = url.scheme() == QLatin1StringView("https");
+    std::unique_ptr<QTcpSocket> socket;
+    if (secure)
+        socket = std::make_unique<QSslSocket>();
+    else
+        socket = std::make_unique<QTcpSocket>();
+    socket->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    // Reading stops while this much waits unread, so a server can never be
+    // more than this far ahead of the parser.
+    socket->setReadBufferSize(kReadAheadBytes);
+
+    THttpResponseReader reader(cap);
+    QEventLoop loop;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(m_options.readTimeoutMs);
+    QTimer whole;
+    whole.setSingleShot(true);
+    whole.setTimerType(Qt::PreciseTimer);
+    whole.setInterval(int(std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max())));
+    bool done = false;
+
+    const auto end = [&](NetError e) {
+        if (done)
+            return;
+        done = true;
+        hop.error = e;
+        idle.stop();
+        whole.stop();
+        socket->abort();
+        loop.quit();
+    };
+    const auto feed = [&] {
+        while (!done && socket->bytesAvailable() > 0) {
+            const QByteArray bytes = socket->read(kReadAheadBytes);
+            if (bytes.isEmpty())
+                break;
+            idle.start();
+            const THttpResponseReader::State state = reader.feed(bytes);
+            if (state == THttpResponseReader::State::Failed)
+                end(reader.error());
+            else if (state == THttpResponseReader::State::Done)
+                end(NetError::None);
+        }
+    };
+    const auto sendRequest = [&] {
+        idle.start();
+        QByteArray request = "GET " + url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+        request += " HTTP/1.1\r\nHost: " + hostHeader(url) + "\r\nUser-Agent: " + m_options.userAgent
+                   + "\r\nAccept: */*\r\nConnection: close\r\n\r\n";
+        socket->write(request);
+    };
+    QObject::connect(socket.get(), &QAbstractSocket::readyRead, &loop, feed);
+    QObject::connect(socket.get(), &QAbstractSocket::disconnected, &loop, [&] {
+        feed();
+        if (!done)
+            end(reader.finishAtClose());
+    });
+    QObject::connect(socket.get(), &QAbstractSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError e) {
+        switch (e) {
+        case QAbstractSocket::RemoteHostClosedError:
+            feed();
+            if (!done)
+                end(reader.finishAtClose());
+            return;
+        case QAbstractSocket::HostNotFoundError:
+            end(NetError::HostNotFound);
+            return;
+        case QAbstractSocket::SslHandshakeFailedError:
+        case QAbstractSocket::SslInvalidUserDataError:
+        case QAbstractSocket::SslInternalError:
+            end(NetError::TlsFailed);
+            return;
+        default:
+            end(NetError::ConnectionFailed);
+            return;
+        }
+    });
+    QObject::connect(&idle, &QTimer::timeout, &loop, [&] { end(NetError::TimedOut); });
+    QObject::connect(&whole, &QTimer::timeout, &loop, [&] { end(NetError::DeadlineExceeded); });
+
+    const quint16 port = quint16(url.port(secure ? 443 : 80));
+    if (secure) {
+        auto* tls = static_cast<QSslSocket*>(socket.get());
+        // Certificate errors are never ignored: the handshake fails on them.
+        QObject::connect(tls, &QSslSocket::sslErrors, &loop, [&](const QList<QSslError>&) { end(NetError::TlsFailed); });
+        QObject::connect(tls, &QSslSocket::encrypted, &loop, sendRequest);
+        tls->connectToHostEncrypted(url.host(), port);
+    } else {
+        QObject::connect(socket.get(), &QAbstractSocket::connected, &loop, sendRequest);
+        socket->connectToHost(url.host(), port);
+    }
+    idle.start();
+    if (!deadline.isForever())
+        whole.start();
+    if (!done)
+        loop.exec(QEventLoop::AllEvents);
+
+    hop.status = reader.status();
+    hop.location = reader.location();
+    hop.bytes = reader.bodyBytesSeen();
+    if (hop.error == NetError::None)
+        hop.body = reader.takeBody();
+    return hop;
+}
 
 THttpResult THttpClient::get(const QString& address,
                              const std::function<void(const QString&)>& onRedirect,
@@ -95,101 +192,32 @@ THttpResult THttpClient::get(const QString& address,
         result.error = NetError::InvalidAddress;
         return result;
     }
-    QDeadlineTimer deadline(m_options.deadlineMs);
+    QDeadlineTimer deadline(m_options.deadlineMs, Qt::PreciseTimer);
     if (limits.deadline < deadline)
         deadline = limits.deadline;
-    // Bytes this GET may still read: the body cap of one document, or the
-    // caller's budget for all hops when that is smaller.
-    const auto allowance = [&]() -> qint64 {
-        if (limits.maxBodyBytes < 0)
-            return m_options.maxBodyBytes;
-        return std::min(m_options.maxBodyBytes, std::max<qint64>(0, limits.maxBodyBytes - result.bytesReceived));
-    };
     int redirects = 0;
     for (;;) {
         if (deadline.hasExpired()) {
             result.error = NetError::DeadlineExceeded;
             return result;
         }
-        QNetworkRequest request(*url);
-        request.setHeader(QNetworkRequest::UserAgentHeader, m_options.userAgent);
-        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-        request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-        request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-
-        const qint64 cap = allowance();
-        const std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
-        // Without a limit the network thread reads as fast as the server
-        // sends and, while it keeps ahead, Qt holds back readyRead: a flood
-        // would pile up unseen. With one, it stops reading until this
-        // thread has taken what is buffered.
-        reply->setReadBufferSize(kReadAheadBytes);
-        QByteArray body;
-        NetError own = NetError::None;
-        QEventLoop loop;
-        QTimer idle;
-        idle.setSingleShot(true);
-        idle.setInterval(m_options.readTimeoutMs);
-        QTimer whole;
-        whole.setSingleShot(true);
-        whole.setTimerType(Qt::PreciseTimer);
-        whole.setInterval(int(std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max())));
-
-        auto fail = [&](NetError e) {
-            if (own == NetError::None)
-                own = e;
-            idle.stop();
-            whole.stop();
-            if (!reply->isFinished())
-                reply->abort();
-            loop.quit();
-        };
-        auto take = [&] {
-            if (own != NetError::None)
-                return;
-            const QByteArray chunk = reply->read(std::max<qint64>(0, cap - body.size()) + 1);
-            result.bytesReceived += chunk.size();
-            body += chunk;
-            if (body.size() > cap)
-                fail(NetError::BodyTooLarge);
-        };
-        QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
-            idle.start();
-            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-            if (length.isValid() && length.toLongLong() > cap)
-                fail(NetError::BodyTooLarge);
-        });
-        QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &idle, qOverload<>(&QTimer::start));
-        QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
-            idle.start();
-            take();
-        });
-        QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&idle, &QTimer::timeout, &loop, [&] { fail(NetError::TimedOut); });
-        QObject::connect(&whole, &QTimer::timeout, &loop, [&] { fail(NetError::DeadlineExceeded); });
-        idle.start();
-        if (!deadline.isForever())
-            whole.start();
-        if (!reply->isFinished() && own == NetError::None)
-            loop.exec(QEventLoop::AllEvents);
-        idle.stop();
-        whole.stop();
-        take();
-
-        result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        // The body cap of one document, or the caller's budget for all hops
+        // when that is smaller.
+        qint64 cap = m_options.maxBodyBytes;
+        if (limits.maxBodyBytes >= 0)
+            cap = std::min(cap, std::max<qint64>(0, limits.maxBodyBytes - result.bytesReceived));
+        THop hop = fetchOnce(*url, deadline, cap);
+        result.bytesReceived += hop.bytes;
+        result.status = hop.status;
         result.finalAddress = url->toString(QUrl::FullyEncoded);
-        if (own != NetError::None) {
-            result.error = own;
+        if (hop.error != NetError::None) {
+            result.error = hop.error;
             return result;
         }
         if (isRedirect(result.status)) {
-            const QByteArray location = reply->rawHeader("Location");
             std::optional<QUrl> target;
-            if (!location.isEmpty())
-                target = absoluteWebUrl(url->resolved(QUrl(slashed(QString::fromUtf8(location)), QUrl::TolerantMode)));
+            if (!hop.location.isEmpty())
+                target = absoluteWebUrl(url->resolved(QUrl(slashed(QString::fromUtf8(hop.location)), QUrl::TolerantMode)));
             if (!target) {
                 result.error = NetError::HttpStatus;
                 return result;
@@ -198,24 +226,16 @@ THttpResult THttpClient::get(const QString& address,
                 result.error = NetError::TooManyRedirects;
                 return result;
             }
-            if (deadline.hasExpired()) {
-                result.error = NetError::DeadlineExceeded;
-                return result;
-            }
             url = target;
             if (onRedirect)
                 onRedirect(url->toString(QUrl::FullyEncoded));
             continue;
         }
-        if (reply->error() != QNetworkReply::NoError) {
-            result.error = mapReplyError(reply->error(), result.status);
-            return result;
-        }
         if (result.status < 200 || result.status > 299) {
             result.error = NetError::HttpStatus;
             return result;
         }
-        result.body = std::move(body);
+        result.body = std::move(hop.body);
         return result;
     }
 }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-class QNetworkAccessManager;
+class QUrl;
 
 // Limits and fixed request settings of one client.
 struct THttpOptions {
@@ -43,11 +43,13 @@ struct THttpResult {
 // The request carries the fixed User-Agent and Qt's own default headers,
 // nothing else: no proxy, no cookies (neither sent nor stored), no
 // credentials (user information in an address is dropped).
-// Bodies are read as they arrive, whatever their framing (Content-Length,
-// chunked, or up to the end of the connection), at most a small buffer
-// ahead of the reader; the GET is aborted with BodyTooLarge as soon as more
-// bytes have arrived than allowed, or at once when the server announces a
-// larger Content-Length.
+// HTTP/1.1 over one connection per request (Connection: close), read on
+// this thread: bodies are decoded as they arrive, whatever their framing
+// (Content-Length, chunked, or up to the end of the connection), with at
+// most a small buffer read ahead of the decoder, so the GET is aborted with
+// BodyTooLarge as soon as more bytes have arrived than allowed, or at once
+// when the server announces a larger Content-Length. Only identity bodies
+// are asked for (no Accept-Encoding).
 // Redirects (301, 302, 303, 307, 308 with a Location) are followed by the
 // client itself, to http:// or https:// targets only; onRedirect receives
 // each new absolute address before it is requested.
@@ -69,6 +71,15 @@ public:
     const THttpOptions& options() const { return m_options; }
 
 private:
+    // One request and its response, no redirects followed.
+    struct THop {
+        NetError error = NetError::None;
+        int status = 0;
+        QByteArray location; // Location header, as sent
+        QByteArray body;     // complete bodies of successful answers only
+        qint64 bytes = 0;    // body bytes received, whole or not
+    };
+    THop fetchOnce(const QUrl& url, const QDeadlineTimer& deadline, qint64 cap);
+
     THttpOptions m_options;
-    std::unique_ptr<QNetworkAccessManager> m_manager;
 };
