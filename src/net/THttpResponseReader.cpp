@@ -76,9 +76,12 @@ THttpResponseReader::State THttpResponseReader::feed(QByteArrayView bytes)
         if (m_state == State::Head) {
             const qsizetype before = m_head.size();
             m_head += bytes.first(std::min<qsizetype>(bytes.size(), kMaxHead + 4 - m_head.size()));
-            qsizetype end = m_head.indexOf("\r\n\r\n");
+            // Only where the new bytes could complete a separator: a head
+            // sent a byte at a time is not searched again from its start.
+            const qsizetype from = std::max<qsizetype>(0, before - 3);
+            qsizetype end = m_head.indexOf("\r\n\r\n", from);
             qsizetype sep = 4;
-            const qsizetype bare = m_head.indexOf("\n\n");
+            const qsizetype bare = m_head.indexOf("\n\n", from);
             if (bare >= 0 && (end < 0 || bare < end)) {
                 end = bare;
                 sep = 2;

@@ -63,6 +63,13 @@ QStringView trimmedView(QStringView text)
     return text.mid(begin, end - begin);
 }
 
+// The searched part of a subject ends at its first NUL.
+qsizetype nulOrEnd(QStringView text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text.size() : nul;
+}
+
 // One shared copy of each distinct text: property names and literals repeat
 // from rule to rule, and a large sheet holds many rules.
 class TInterned {
@@ -80,7 +87,12 @@ bool TCssParser::ParseRules(const QString& styleText, TRules& rules, qsizetype m
     const TCssExpressions& re = Expressions();
     TInterned interned;
     bool complete = true;
-    re.rule.forEach(styleText, [&](QStringView match) {
+    // Every rule match ends with a "}", so none reaches past the last one
+    // and the text after it can be left out: the matches stay the same,
+    // but an unterminated tail no longer costs a scan to the end of the
+    // text from each of its positions (quadratic in its length).
+    const qsizetype lastClose = QStringView(styleText).left(nulOrEnd(styleText)).lastIndexOf(u'}');
+    re.rule.forEach(QStringView(styleText).left(lastClose + 1), [&](QStringView match) {
         const QStringView ruleText = trimmedView(match);
         const std::optional<TRegex::Match> sel = re.selectorBody.match(ruleText);
         if (!sel)

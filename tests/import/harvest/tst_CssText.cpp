@@ -74,6 +74,12 @@ void tst_CssText::parseRules_data()
     QTest::newRow("property names are case-sensitive") << "p { COLOR: #fff }" << "";
     QTest::newRow("semicolon cuts the selector") << "x;y{color:#111}" << "y|color=#111";
     QTest::newRow("unterminated rule") << "div{color:#fff" << "";
+    QTest::newRow("unterminated after a rule") << "a{color:#111}b{color:#222" << "a|color=#111";
+    // One match from "a" to the only "}": its body is what lies between the
+    // first "{" and the next.
+    QTest::newRow("open rules before a late brace") << "a{color:#111 b{color:#222 c{x}" << "a|color=#111";
+    QTest::newRow("brace after NUL is not searched")
+        << (QString("a{color:#111}b{color:#222") + QChar(0) + "}") << "a|color=#111";
     QTest::newRow("in order") << "a{color:#111}\nb{border:1px solid #222;color:#333}"
                               << "a|color=#111\nb|border=#222;color=#333";
     QTest::newRow("spaces and a trailing semicolon") << "\n  p  {\n  color : #fff ;\n}\n" << "p|color=#fff";

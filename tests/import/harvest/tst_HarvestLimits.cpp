@@ -104,6 +104,7 @@ private slots:
     void repeatedLargeSheet();
     void endlessSheet();
     void denseRules();
+    void unterminatedTail();
     void ruleCap_data();
     void ruleCap();
     void tricklingSheets_data();
@@ -197,6 +198,21 @@ void tst_HarvestLimits::denseRules()
                                         "Not fetched: %2.")
                              .arg(m_server->url("/page.html"), m_server->url("/after.css")));
     QCOMPARE(m_server->requests().size(), 2);
+}
+
+// A sheet whose last rule never closes, for 2 MB: the rule expression's
+// "{" with no "}" after it must not be searched for from every position
+// of that tail (hours of matching); the harvest ends with the one rule.
+void tst_HarvestLimits::unterminatedTail()
+{
+    QByteArray sheet = "p{color:#123456}\n";
+    while (sheet.size() < 2'000'000)
+        sheet += "a{color:#fff ";
+    m_server->page("/open.css", sheet, "text/css");
+    const TProbeOutput out = probe({m_server->url("/open.css")}, childRssBoundKiB(200 * 1024));
+    QCOMPARE(out.result, QByteArray("ok"));
+    QCOMPARE(out.rules, 1);
+    QCOMPARE(out.report, QString());
 }
 
 // A sheet whose body never ends, linked 40 times: each copy fails at the
