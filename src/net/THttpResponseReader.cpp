@@ -122,6 +122,16 @@ bool THttpResponseReader::appendBody(QByteArrayView data)
     return true;
 }
 
+bool THttpResponseReader::takeCounted(QByteArrayView& bytes)
+{
+    const qsizetype n = qsizetype(std::min<qint64>(m_remaining, bytes.size()));
+    if (!appendBody(bytes.first(n)))
+        return false;
+    m_remaining -= n;
+    bytes = bytes.sliced(n);
+    return true;
+}
+
 void THttpResponseReader::feedBody(QByteArrayView& bytes)
 {
     switch (m_framing) {
@@ -129,16 +139,10 @@ void THttpResponseReader::feedBody(QByteArrayView& bytes)
         appendBody(bytes);
         bytes = {};
         return;
-    case Framing::Length: {
-        const qsizetype n = qsizetype(std::min<qint64>(m_remaining, bytes.size()));
-        if (!appendBody(bytes.first(n)))
-            return;
-        m_remaining -= n;
-        bytes = bytes.sliced(n);
-        if (m_remaining == 0)
+    case Framing::Length:
+        if (takeCounted(bytes) && m_remaining == 0)
             m_state = State::Done;
         return;
-    }
     case Framing::Chunked:
         feedChunked(bytes);
         return;
@@ -188,16 +192,12 @@ void THttpResponseReader::feedChunked(QByteArrayView& bytes)
             m_chunkPart = m_remaining == 0 ? ChunkPart::Trailer : ChunkPart::Data;
             break;
         }
-        case ChunkPart::Data: {
-            const qsizetype n = qsizetype(std::min<qint64>(m_remaining, bytes.size()));
-            if (!appendBody(bytes.first(n)))
+        case ChunkPart::Data:
+            if (!takeCounted(bytes))
                 return;
-            m_remaining -= n;
-            bytes = bytes.sliced(n);
             if (m_remaining == 0)
                 m_chunkPart = ChunkPart::DataEnd;
             break;
-        }
         case ChunkPart::DataEnd:
             if (!takeLine(bytes, m_line, tooLong)) {
                 if (tooLong)

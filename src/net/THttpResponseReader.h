@@ -40,8 +40,10 @@ private:
     void feedBody(QByteArrayView& bytes);
     void feedChunked(QByteArrayView& bytes);
     bool appendBody(QByteArrayView data);
+    // Up to m_remaining bytes of body (a Content-Length body or one chunk).
+    bool takeCounted(QByteArrayView& bytes);
     // Collects one line (up to "\n", without it and a "\r" before it) into
-    // m_line; false while it is incomplete or when it grows beyond the limit.
+    // `line`; false while it is incomplete or when it grows beyond the limit.
     bool takeLine(QByteArrayView& bytes, QByteArray& line, bool& tooLong);
 
     qint64 m_max;

@@ -34,7 +34,7 @@ const TCssExpressions& Expressions()
     return all;
 }
 
-QString Trim(QStringView text)
+QStringView TrimView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -42,7 +42,12 @@ QString Trim(QStringView text)
         ++begin;
     while (end > begin && text[end - 1].unicode() <= 32)
         --end;
-    return text.mid(begin, end - begin).toString();
+    return text.mid(begin, end - begin);
+}
+
+QString Trim(QStringView text)
+{
+    return TrimView(text).toString();
 }
 
 QString StripCssComments(const QString& text)

@@ -32,6 +32,7 @@ const TCssExpressions& Expressions();
 
 // Removes leading and trailing characters with codes 0..32.
 QString Trim(QStringView text);
+QStringView TrimView(QStringView text); // the same, without a copy
 
 // Removes every /* ... */ (each ends at the first "*/"); an unterminated
 // "/*" stays.

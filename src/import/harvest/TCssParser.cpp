@@ -51,18 +51,6 @@ QString TCssParser::FetchStyleText(const QString& address)
 
 namespace {
 
-// Leading and trailing codes 0..32 removed, without a copy.
-QStringView trimmedView(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 // The searched part of a subject ends at its first NUL.
 qsizetype nulOrEnd(QStringView text)
 {
@@ -93,7 +81,7 @@ bool TCssParser::ParseRules(const QString& styleText, TRules& rules, qsizetype m
     // text from each of its positions (quadratic in its length).
     const qsizetype lastClose = QStringView(styleText).left(nulOrEnd(styleText)).lastIndexOf(u'}');
     re.rule.forEach(QStringView(styleText).left(lastClose + 1), [&](QStringView match) {
-        const QStringView ruleText = trimmedView(match);
+        const QStringView ruleText = TrimView(match);
         const std::optional<TRegex::Match> sel = re.selectorBody.match(ruleText);
         if (!sel)
             return true;

@@ -118,6 +118,7 @@ private slots:
 
 private:
     TProbeOutput probe(const QStringList& args, long rssBoundKiB);
+    void checkStop(TCssParser& parser, const QStringList& selectors, const QStringList& notFetched, HarvestError why);
     std::unique_ptr<TTestHttpServer> m_server;
 };
 
@@ -130,6 +131,24 @@ void tst_HarvestLimits::init()
 void tst_HarvestLimits::cleanup()
 {
     m_server.reset();
+}
+
+// Harvests /p.html: the selectors found in order, and when anything was left
+// (paths on this server) the harvest failed for `why` and names them.
+void tst_HarvestLimits::checkStop(TCssParser& parser, const QStringList& selectors, const QStringList& notFetched,
+                                  HarvestError why)
+{
+    TRules rules;
+    QCOMPARE(parser.HarvestWebColors(m_server->url("/p.html"), rules), notFetched.isEmpty());
+    QStringList found;
+    for (const TCSSRule& r : rules)
+        found.append(r.Selector);
+    QCOMPARE(found, selectors);
+    QStringList expected;
+    for (const QString& path : notFetched)
+        expected.append(m_server->url(path));
+    QCOMPARE(parser.report().notFetched, expected);
+    QCOMPARE(parser.report().stop, notFetched.isEmpty() ? HarvestError::None : why);
 }
 
 TProbeOutput tst_HarvestLimits::probe(const QStringList& args, long rssBoundKiB)
@@ -307,17 +326,7 @@ void tst_HarvestLimits::totalBytes()
     THarvestOptions o = quick();
     o.maxTotalBytes = maxTotal;
     TCssParser parser(o);
-    TRules rules;
-    QCOMPARE(parser.HarvestWebColors(m_server->url("/p.html"), rules), notFetched.isEmpty());
-    QStringList selectors;
-    for (const TCSSRule& r : rules)
-        selectors.append(r.Selector);
-    QCOMPARE(selectors, expectedSelectors);
-    QStringList expectedNotFetched;
-    for (const QString& path : notFetched)
-        expectedNotFetched.append(m_server->url(path));
-    QCOMPARE(parser.report().notFetched, expectedNotFetched);
-    QCOMPARE(parser.report().stop, notFetched.isEmpty() ? HarvestError::None : HarvestError::TooMuchData);
+    checkStop(parser, expectedSelectors, notFetched, HarvestError::TooMuchData);
     QVERIFY(parser.bytesReceived() <= 4200);
 }
 
@@ -373,17 +382,7 @@ void tst_HarvestLimits::ruleCap()
     THarvestOptions o = quick();
     o.maxRules = maxRules;
     TCssParser parser(o);
-    TRules rules;
-    QCOMPARE(parser.HarvestWebColors(m_server->url("/p.html"), rules), notFetched.isEmpty());
-    QStringList found;
-    for (const TCSSRule& r : rules)
-        found.append(r.Selector);
-    QCOMPARE(found, selectors);
-    QStringList expectedNotFetched;
-    for (const QString& path : notFetched)
-        expectedNotFetched.append(m_server->url(path));
-    QCOMPARE(parser.report().notFetched, expectedNotFetched);
-    QCOMPARE(parser.report().stop, notFetched.isEmpty() ? HarvestError::None : HarvestError::TooManyRules);
+    checkStop(parser, selectors, notFetched, HarvestError::TooManyRules);
 }
 
 void tst_HarvestLimits::stopIsReportedToTheWizard()
