@@ -295,12 +295,20 @@ QString SettingsStore::readString(SettingKey key) const
 
 bool SettingsStore::writeRaw(SettingKey key, const QString& text)
 {
-    const SettingDef& def = SettingDefinition(key);
-    const std::optional<QByteArray> file = readFile(m_path);
+    return writeAll({{key, text}});
+}
+
+bool SettingsStore::writeAll(const QList<QPair<SettingKey, QString>>& values)
+{
+    std::optional<QByteArray> file = readFile(m_path);
     FileResult saved;
-    if (file)
-        saved = SafeFile::SaveBytes(m_path, IniText::WithValue(*file, def.section, def.name, text.toUtf8()));
-    else
+    if (file) {
+        for (const auto& [key, text] : values) {
+            const SettingDef& def = SettingDefinition(key);
+            file = IniText::WithValue(*file, def.section, def.name, text.toUtf8());
+        }
+        saved = SafeFile::SaveBytes(m_path, *file);
+    } else
         saved.error = FileError::ReadFailed; // rewriting a file that could not be read would lose all of it
     if (saved.ok())
         return true;

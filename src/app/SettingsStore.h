@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -93,6 +95,10 @@ public:
     bool writeInt(SettingKey key, int value);
     bool writeBool(SettingKey key, bool value);
     bool writeString(SettingKey key, const QString& value);
+    // Several keys in one rewrite of the file (the closing sequence): all of
+    // them or, on a failure, none. Values as the file holds them ("1"/"0" for
+    // booleans).
+    bool writeAll(const QList<QPair<SettingKey, QString>>& values);
 
     QString filePath() const { return m_path; }
 

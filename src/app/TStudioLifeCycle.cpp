@@ -69,14 +69,15 @@ bool TStudioLifeCycle::closeNeedsQuestion() const
 
 QString TStudioLifeCycle::close(const TWindowSettings& w)
 {
-    m_settings.writeInt(SettingKey::MainTop, w.position.y());
-    m_settings.writeInt(SettingKey::MainLeft, w.position.x());
-    m_settings.writeInt(SettingKey::MainBaseColor, int(ColorValue(m_session.WorkingColor())));
-    m_settings.writeInt(SettingKey::MainSelectedTab, w.selectedTab);
-    m_settings.writeBool(SettingKey::RYBMode, m_session.rybMode());
-    m_settings.writeInt(SettingKey::WheelStyle, w.wheelStyle ? 0 : 1);
-    m_settings.writeBool(SettingKey::OnTop, w.onTop);
-    m_settings.writeInt(SettingKey::Blindness, m_session.visionMode());
+    const auto number = [](int v) { return QString::number(v); };
+    m_settings.writeAll({{SettingKey::MainTop, number(w.position.y())},
+                         {SettingKey::MainLeft, number(w.position.x())},
+                         {SettingKey::MainBaseColor, number(int(ColorValue(m_session.WorkingColor())))},
+                         {SettingKey::MainSelectedTab, number(w.selectedTab)},
+                         {SettingKey::RYBMode, number(m_session.rybMode() ? 1 : 0)},
+                         {SettingKey::WheelStyle, number(w.wheelStyle ? 0 : 1)},
+                         {SettingKey::OnTop, number(w.onTop ? 1 : 0)},
+                         {SettingKey::Blindness, number(m_session.visionMode())}});
     if (!m_settings.readBool(SettingKey::RememberScheme))
         return {};
     const FavoritesError e = m_session.document().saveSession(sessionFilePath(), m_session.favorites(), m_session.baseColor());

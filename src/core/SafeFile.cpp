@@ -71,7 +71,7 @@ FileResult Save(const QString& path, const std::function<bool(QIODevice&)>& writ
     if (FileResult r = ResolveSaveTarget(path, target); !r.ok())
         return r;
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(FileError::OpenFailed, target, file.errorString());
     auto giveUp = [&](FileError error, const QString& detail) {
         file.cancelWriting();
