@@ -47,8 +47,14 @@ constexpr long double kLoClip = 0.1L;
 // toe), then the soft clamp that lifts near-black.
 long double apcaLuminance(TColor c)
 {
-    const auto lin = [](int v) { return std::pow(v / 255.0L, kMainTrc); };
-    long double y = kRco * lin(RedOf(c)) + kGco * lin(GreenOf(c)) + kBco * lin(BlueOf(c));
+    static const std::array<long double, 256> power = [] {
+        std::array<long double, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[std::size_t(i)] = std::pow(i / 255.0L, kMainTrc);
+        return t;
+    }();
+    long double y = kRco * power[std::size_t(RedOf(c))] + kGco * power[std::size_t(GreenOf(c))]
+                    + kBco * power[std::size_t(BlueOf(c))];
     if (y <= kBlkThrs)
         y += std::pow(kBlkThrs - y, kBlkClmp);
     return y;
