@@ -66,7 +66,7 @@ void drain(int fd, QByteArray& into)
 
 long childRssBoundKiB(long plainKiB)
 {
-    return kAddressSanitizer ? plainKiB * 3 : plainKiB;
+    return kAddressSanitizer ? plainKiB * 4 : plainKiB;
 }
 
 TTestChildRun runMeasuredChild(const QString& program, const QStringList& args, const TTestChildLimits& limits)

@@ -33,5 +33,6 @@ struct TTestChildLimits {
 TTestChildRun runMeasuredChild(const QString& program, const QStringList& args, const TTestChildLimits& limits = {});
 
 // A resident-set bound for a child process: `plainKiB` in an ordinary build,
-// more under AddressSanitizer, whose shadow memory and quarantine count too.
+// four times that under AddressSanitizer, whose shadow memory and quarantine
+// count too (and whose test process, inherited in wait4's figure, grows).
 long childRssBoundKiB(long plainKiB);
