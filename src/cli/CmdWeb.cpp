@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 
 #include "CssText.h"
+#include "HarvestError.h"
 #include "TCssParser.h"
 #include "WebImport.h"
 
@@ -43,6 +44,9 @@ CliStatus runHarvest(const QStringList& args, QTextStream& out, QTextStream& err
     if (!ok) {
         out.flush();
         err << "tintvale harvest: some documents could not be fetched from " << address << '\n';
+        // What went wrong, by address, and what was left unfetched.
+        if (const QString report = HarvestReportText(parser.report()); !report.isEmpty())
+            err << report << '\n';
         return CliStatus::ok(1);
     }
     return CliStatus::ok();

@@ -2,6 +2,8 @@
 #include "GifEncoder.h"
 #include "TabColumns.h"
 #include "TestRegistry.h"
+
+#include <sys/stat.h>
 #include "TfrmImport.h"
 #include "WebImport.h"
 
@@ -482,6 +484,35 @@ private slots:
         QCOMPARE(messages[0].caption, TWizardDialog::messageCaption());
         QCOMPARE(messages[0].text, QStringLiteral("Error importing file from: ") + path);
         QCOMPARE(w.isVisible(), staysOpen);
+        QVERIFY(rec.calls.isEmpty());
+    }
+
+    // A file that turns into a FIFO after the location page: refused with a
+    // message naming it, never opened (opening a FIFO blocks for a writer).
+    void fifoIsRefusedNotOpened()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("pipe.act"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QList<TWizardDialog::Message> messages;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { messages << m; });
+        w.show();
+        goToPage2(w, 3);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        next->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, QMessageBox::Warning);
+        QVERIFY2(messages[0].text.contains(path), qPrintable(messages[0].text));
         QVERIFY(rec.calls.isEmpty());
     }
 };

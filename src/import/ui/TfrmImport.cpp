@@ -9,9 +9,11 @@
 #include "AcoReader.h"
 #include "ActReader.h"
 #include "GifPaletteReader.h"
+#include "PaletteFile.h"
 #include "TImportFilter.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -275,13 +277,18 @@ void TfrmImport::importFile(int type)
 {
     const QString path = txtLocation->text();
     TImportFilter filter(chkRemoveGrey->isChecked(), chkDupes->isChecked());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showFileError(ImportWizardErrorText(ImportWizardError::OpenFailed, path));
+    // Checked before it is opened: a FIFO or device would block, a huge file fill memory.
+    QByteArray bytes;
+    QString refusal;
+    const ImportError read = PaletteFile::ReadBytes(path, bytes, refusal);
+    if (read != ImportError::None) {
+        showFileError(read == ImportError::OpenFailed ? ImportWizardErrorText(ImportWizardError::OpenFailed, path) : refusal);
         // A GIF error leaves the wizard open; a palette file that cannot be opened closes it.
         m_stayOpen = type == 1;
         return;
     }
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
     if (type == 1) {
         const GifPaletteResult r = GifPaletteReader::Read(file);
         if (!r.ok()) {
