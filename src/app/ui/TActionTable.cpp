@@ -14,9 +14,9 @@ TActionTable::TActionTable(QObject* owner)
 {
 }
 
-void TActionTable::add(std::initializer_list<TActionSpec> specs)
+void TActionTable::add(std::initializer_list<TActionEntry> entries)
 {
-    for (const TActionSpec& s : specs) {
+    for (const TActionEntry& s : entries) {
         auto* a = new QAction(QString::fromUtf8(s.caption), m_owner);
         a->setObjectName(QLatin1String(s.name));
         if (!s.shortcut.isEmpty()) {
@@ -77,10 +77,10 @@ QToolButton* TActionTable::makeToolButton(QWidget* parent, const QString& name, 
     return b;
 }
 
-QHash<QString, QToolButton*> TActionTable::addTools(QToolBar* toolbar, std::initializer_list<TToolSpec> specs)
+QHash<QString, QToolButton*> TActionTable::addTools(QToolBar* toolbar, std::initializer_list<TToolEntry> entries)
 {
     QHash<QString, QToolButton*> out;
-    for (const TToolSpec& s : specs) {
+    for (const TToolEntry& s : entries) {
         if (!s.name) {
             toolbar->addSeparator();
             continue;

@@ -18,7 +18,7 @@ class QWidget;
 // One command of a window: its objectName, caption, shortcut (window-wide),
 // what it runs when triggered, whether it starts enabled and whether it is
 // a check item.
-struct TActionSpec {
+struct TActionEntry {
     const char* name;
     const char* caption;
     QKeySequence shortcut = {};
@@ -29,8 +29,8 @@ struct TActionSpec {
 
 // One button of a toolbar: its objectName (which also picks its drawn icon),
 // hint, the command it runs, whether it starts enabled and whether it is a
-// toggle button. A spec without a name is a separator.
-struct TToolSpec {
+// toggle button. An entry without a name is a separator.
+struct TToolEntry {
     const char* name = nullptr;
     const char* hint = nullptr;
     std::function<void()> handler = {};
@@ -44,7 +44,7 @@ class TActionTable {
 public:
     explicit TActionTable(QObject* owner);
 
-    void add(std::initializer_list<TActionSpec> specs);
+    void add(std::initializer_list<TActionEntry> entries);
     QAction* operator[](const QString& name) const;
 
     // Fills `menu` with the named actions in order; "-" is a separator.
@@ -57,7 +57,7 @@ public:
     static QMenu* addMenu(QWidget* bar, QMenu* parent, const QString& name, const QString& caption);
 
     // Adds the buttons to `toolbar` in order and returns them by name.
-    QHash<QString, QToolButton*> addTools(QToolBar* toolbar, std::initializer_list<TToolSpec> specs);
+    QHash<QString, QToolButton*> addTools(QToolBar* toolbar, std::initializer_list<TToolEntry> entries);
     // A flat, unfocusable tool button with the drawn icon of its name.
     static QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& hint);
 
