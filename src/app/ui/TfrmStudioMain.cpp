@@ -15,7 +15,10 @@
 #include "TSchemeDocument.h"
 #include "TStudioSession.h"
 #include "TopBarPicture.h"
+#include "TWheelView.h"
 #include "TfraBaseColor.h"
+#include "TfraHarmonies.h"
+#include "TfraSuggested.h"
 #include "TfrmOptions.h"
 
 #include <QAction>
@@ -579,7 +582,11 @@ void TfrmStudioMain::applyDisplay(const TDisplayMapper& display)
     // Favourites first, then the base column, then the visible derived view.
     m_favPanel->setDisplayMapper(display);
     fraBase->setDisplayMapper(display);
-    refreshDerivedView();
+    picWheel->setDisplayMapper(display);
+    if (fraHarmonies)
+        fraHarmonies->setDisplayMapper(display);
+    if (fraSuggested)
+        fraSuggested->setDisplayMapper(display);
     pbPalette->setDisplayMapper(display);
 }
 

@@ -98,22 +98,16 @@ void TfrmStudioMain::refreshDerivedView()
 {
     // Only the view on show is brought up to date; the tab change updates the others.
     const TWheelColors& colors = m_session->WheelColors();
-    const TDisplayMapper& display = m_session->display();
     if (picWheel->isVisibleTo(m_client)) {
-        picWheel->setDisplayMapper(display);
         picWheel->setColors(colors);
         picWheel->setReferenceColor(colors[0]);
     }
     if (fraBoxes && fraBoxes->isVisibleTo(m_client))
         fraBoxes->setColors(colors);
-    if (fraHarmonies && fraHarmonies->isVisibleTo(m_client)) {
-        fraHarmonies->setDisplayMapper(display);
+    if (fraHarmonies && fraHarmonies->isVisibleTo(m_client))
         fraHarmonies->setColors(colors);
-    }
-    if (fraSuggested && fraSuggested->isVisibleTo(m_client)) {
-        fraSuggested->setDisplayMapper(display);
+    if (fraSuggested && fraSuggested->isVisibleTo(m_client))
         fraSuggested->setColors(colors);
-    }
 }
 
 template <class Frame>
@@ -137,6 +131,8 @@ void TfrmStudioMain::showView(Frame*& frame, bool shown)
             previous = stop;
         }
         connectColorView(frame);
+        if constexpr (requires { &Frame::setDisplayMapper; })
+            frame->setDisplayMapper(m_session->display());
         if constexpr (requires { &Frame::addAllRequested; })
             connect(frame, &Frame::addAllRequested, this, [this](const QList<TColor>& c) { m_favPanel->addColorBatch(c); });
     }
