@@ -17,14 +17,14 @@ struct JValue {
     enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
     double number = 0;
     QString string;
-    std::vector<JValue> items;                          // Array
-    std::vector<std::pair<QString, JValue>> members;    // Object, in order
+    std::vector<JValue> items; // an array's items, or an object's member values in order
+    std::vector<QString> keys; // an object's member names, parallel to items
 
     const JValue* member(QStringView key) const
     {
-        for (const auto& [k, v] : members)
-            if (k == key)
-                return &v;
+        for (size_t k = 0; k < keys.size(); ++k)
+            if (keys[k] == key)
+                return &items[k];
         return nullptr;
     }
 };
@@ -112,8 +112,9 @@ private:
                 return fail("a \":\" should follow a member name");
             ++i;
             ws();
-            v.members.emplace_back(std::move(key), JValue{});
-            if (!value(v.members.back().second, depth + 1))
+            v.keys.push_back(std::move(key));
+            v.items.emplace_back();
+            if (!value(v.items.back(), depth + 1))
                 return false;
             ws();
             if (i < n && s[i] == ',') {
@@ -281,7 +282,9 @@ void collect(const JValue& group, const QString& prefix, const QString& inherite
     QString type = inheritedType;
     if (const JValue* t = group.member(u"$type"); t && t->kind == JValue::String)
         type = t->string;
-    for (const auto& [key, v] : group.members) {
+    for (size_t m = 0; m < group.keys.size(); ++m) {
+        const QString& key = group.keys[m];
+        const JValue& v = group.items[m];
         if (key.startsWith(u'$') || v.kind != JValue::Object)
             continue;
         const QString path = prefix.isEmpty() ? key : prefix + u'.' + key;
