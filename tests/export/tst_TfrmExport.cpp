@@ -95,8 +95,9 @@ private slots:
                  QStringLiteral("Creates an HTML page with a chart of colors and values.\n\nPerfect for showing color "
                                 "palettes to clients or using for your own reference."));
         QListWidget* list = child<QListWidget>(&w, "lstType");
-        QCOMPARE(list->count(), 8);
+        QCOMPARE(list->count(), 12);
         QCOMPARE(list->item(7)->text(), QStringLiteral("Color Table\t\t\t\t\tACT"));
+        QCOMPARE(list->item(11)->text(), QStringLiteral("Design Tokens\t\t\t\tJSON"));
     }
 
     void emptyListKeepsNextDisabled()

@@ -48,8 +48,8 @@ constexpr SourceType sources[] = {
      "save them.",
      ".gpl", "GIMP Palette (*.gpl)|*.gpl"},
     {"Adobe Swatch Exchange\t\t\tASE",
-     "Import all color swatches and their names from an Adobe Swatch Exchange file.\r\n\r\nCMYK swatches are "
-     "converted without a color profile, so printed colors may look different.",
+     "Import all color swatches and their names from an Adobe Swatch Exchange file. CMYK swatches are converted "
+     "without a color profile.",
      ".ase", "Adobe Swatch Exchange (*.ase)|*.ase"},
     {"CSS Custom Properties\t\t\tCSS",
      "Import every custom property (CSS variable) whose value is a color from a style sheet, named after the "
@@ -101,11 +101,20 @@ void TfrmImport::FormCreate()
         lstType->addItem(QString::fromLatin1(s.itemText));
     connect(lstType, &QListWidget::itemClicked, this, &TfrmImport::lstTypeClick);
     connect(lstType, &QListWidget::currentRowChanged, this, &TfrmImport::lstTypeClick);
+    // The list shows every type without scrolling: a vertical scroll bar
+    // would cover the codes in the second column. With four types this is
+    // the list of 84 pixels above a description box of 118 at y = 113; each
+    // further type takes a row from the description box, which ends at 231.
+    const int listHeight =
+        std::max(84, lstType->sizeHintForRow(0) * lstType->count() + 2 * lstType->frameWidth());
+    lstType->setGeometry(8, 22, 266, listHeight);
+    lstType->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int descriptionTop = 22 + listHeight + 7;
     auto* description = new QGroupBox(QStringLiteral(" Description "), p1);
-    description->setGeometry(8, 113, 266, 118);
+    description->setGeometry(8, descriptionTop, 266, 231 - descriptionTop);
     lblDescription = new QLabel(description);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription->setGeometry(11, 17, 244, 90);
+    lblDescription->setGeometry(11, 17, 244, description->height() - 28);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
