@@ -35,9 +35,7 @@ TStudioLifeCycle::StartUp TStudioLifeCycle::start(QSize windowSize, QRect screen
 
     m_session.SetBaseColor(ColorFromValue(std::uint32_t(m_settings.readInt(SettingKey::MainBaseColor)) & 0xFFFFFF));
 
-    const int top = m_settings.readInt(SettingKey::MainTop, (screen.height() - windowSize.height()) / 2);
-    const int left = m_settings.readInt(SettingKey::MainLeft, (screen.width() - windowSize.width()) / 2);
-    w.position = KeepOnScreen(QRect(QPoint(left, top), windowSize), screens);
+    w.position = StoredPosition(m_settings, SettingKey::MainTop, SettingKey::MainLeft, windowSize, screen, screens);
     w.selectedTab = m_settings.readInt(SettingKey::MainSelectedTab);
     w.onTop = m_settings.readBool(SettingKey::OnTop);
 
@@ -70,14 +68,15 @@ bool TStudioLifeCycle::closeNeedsQuestion() const
 QString TStudioLifeCycle::close(const TWindowSettings& w)
 {
     const auto number = [](int v) { return QString::number(v); };
-    m_settings.writeAll({{SettingKey::MainTop, number(w.position.y())},
-                         {SettingKey::MainLeft, number(w.position.x())},
-                         {SettingKey::MainBaseColor, number(int(ColorValue(m_session.WorkingColor())))},
-                         {SettingKey::MainSelectedTab, number(w.selectedTab)},
-                         {SettingKey::RYBMode, number(m_session.rybMode() ? 1 : 0)},
-                         {SettingKey::WheelStyle, number(w.wheelStyle ? 0 : 1)},
-                         {SettingKey::OnTop, number(w.onTop ? 1 : 0)},
-                         {SettingKey::Blindness, number(m_session.visionMode())}});
+    QList<QPair<SettingKey, QString>> values = w.tools;
+    values << QPair{SettingKey::MainTop, number(w.position.y())} << QPair{SettingKey::MainLeft, number(w.position.x())}
+           << QPair{SettingKey::MainBaseColor, number(int(ColorValue(m_session.WorkingColor())))}
+           << QPair{SettingKey::MainSelectedTab, number(w.selectedTab)}
+           << QPair{SettingKey::RYBMode, number(m_session.rybMode() ? 1 : 0)}
+           << QPair{SettingKey::WheelStyle, number(w.wheelStyle ? 0 : 1)}
+           << QPair{SettingKey::OnTop, number(w.onTop ? 1 : 0)}
+           << QPair{SettingKey::Blindness, number(m_session.visionMode())};
+    m_settings.writeAll(values);
     if (!m_settings.readBool(SettingKey::RememberScheme))
         return {};
     const FavoritesError e = m_session.document().saveSession(sessionFilePath(), m_session.favorites(), m_session.baseColor());

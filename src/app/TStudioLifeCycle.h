@@ -21,6 +21,8 @@ struct TWindowSettings {
     int palette = 0;       // 0 websafe, 1 spectrum, 2 websafe spectrum
     bool onTop = false;
     bool deleteWarning = false;
+    // The tool windows' keys (positions, the mixer's steps), written first.
+    QList<QPair<SettingKey, QString>> tools;
 };
 
 // The studio session's life cycle against its files: start-up restores the
@@ -55,7 +57,7 @@ public:
     // FavExitWarn is set.
     bool closeNeedsQuestion() const;
 
-    // Closing: the window's keys and the session's (base colour, wheel kind,
+    // Closing: the tool windows' keys, the window's keys and the session's (base colour, wheel kind,
     // colour-vision mode), then the session file when RememberScheme is set.
     // Returns the session file's error text, empty when it was written or
     // not asked for.

@@ -11,4 +11,8 @@ public:
     virtual void showFavoritesEnd() = 0;
     // Repaints the favourites (after their colours or names changed).
     virtual void repaintFavorites() = 0;
+    // The favourites' scroll maximum (their content height while the scroll
+    // bar is enabled, else 0) and their scroll position in pixels.
+    virtual int favoritesScrollMaximum() const = 0;
+    virtual void setFavoritesScrollPosition(int pos) = 0;
 };

@@ -36,3 +36,11 @@ QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens)
     return {clampSpan(frame.left(), frame.width(), target.left(), target.width()),
             clampSpan(frame.top(), frame.height(), target.top(), target.height())};
 }
+
+QPoint StoredPosition(const SettingsStore& settings, SettingKey topKey, SettingKey leftKey, QSize windowSize,
+                      const QRect& screen, const QList<QRect>& screens)
+{
+    const int top = settings.readInt(topKey, (screen.height() - windowSize.height()) / 2);
+    const int left = settings.readInt(leftKey, (screen.width() - windowSize.width()) / 2);
+    return KeepOnScreen(QRect(QPoint(left, top), windowSize), screens);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingsStore.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -13,3 +15,9 @@
 // inside that screen's area; a window larger than the area keeps its
 // top-left corner at the area's top-left. A window already inside stays put.
 QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens);
+
+// A window's position as stored under two keys (top, left) of the settings
+// file: centred on `screen` (integer division, truncating) when a key is
+// missing, then kept on one of `screens` as above.
+QPoint StoredPosition(const SettingsStore& settings, SettingKey topKey, SettingKey leftKey, QSize windowSize,
+                      const QRect& screen, const QList<QRect>& screens);

@@ -1,5 +1,7 @@
 #include "Analyzer.h"
 
+#include "ColorDifference.h"
+#include "DisplayColor.h"
 #include "HSLUtils.h"
 
 namespace Tools {
@@ -23,6 +25,31 @@ QList<AnalyzerEntry> AnalyzerTextColors(const QList<AnalyzerEntry>& candidates, 
             texts.append(e);
     }
     return texts;
+}
+
+QList<ContrastRow> ContrastReport(const QList<AnalyzerEntry>& entries, TColor background)
+{
+    static constexpr struct {
+        int mode;
+        const char* name;
+    } kDichromacies[] = {{ColorVision::Protanopia, "protanopia"},
+                         {ColorVision::Deuteranopia, "deuteranopia"},
+                         {ColorVision::Tritanopia, "tritanopia"}};
+    QList<ContrastRow> rows;
+    rows.reserve(entries.size());
+    for (const AnalyzerEntry& e : entries) {
+        ContrastRow row;
+        row.entry = e;
+        row.ratio = ContrastRatio(e.color, background);
+        row.verdict = WcagVerdictFor(row.ratio);
+        row.lc = ApcaContrast(e.color, background);
+        for (const auto& d : kDichromacies) {
+            if (HardToTellApart(e.color, background, d.mode))
+                row.hardToTellApartFor << QLatin1String(d.name);
+        }
+        rows.append(row);
+    }
+    return rows;
 }
 
 void TAnalyzerModel::refresh(const QList<TFavColor>& favorites)

@@ -2,10 +2,12 @@
 
 #include "TColor.h"
 #include "TFavColor.h"
+#include "Contrast.h"
 #include "ToolsError.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The scheme analyzer's two lists. The background entries are the
 // favourites in their order, then "White" and "Black"; the text candidates
@@ -25,6 +27,17 @@ QList<AnalyzerEntry> AnalyzerBackgrounds(const QList<TFavColor>& favorites);
 // black always passes, so the result is never empty for the analyzer's
 // candidates; the background's own colour never passes.
 QList<AnalyzerEntry> AnalyzerTextColors(const QList<AnalyzerEntry>& candidates, TColor background);
+
+// One row of the contrast page: an entry as text on the chosen background.
+struct ContrastRow {
+    AnalyzerEntry entry;
+    double ratio = 1;               // WCAG 2.2 contrast ratio
+    WcagVerdict verdict = WcagVerdict::Fail;
+    double lc = 0;                  // APCA Lc of the entry as text on the background
+    QStringList hardToTellApartFor; // "protanopia", "deuteranopia", "tritanopia" where HardToTellApart holds
+};
+// A row for every entry, in the entries' order.
+QList<ContrastRow> ContrastReport(const QList<AnalyzerEntry>& entries, TColor background);
 
 // The analyzer window's state without the window: both lists, the selected
 // background (remembered by position across refreshes) and the selected text

@@ -76,7 +76,7 @@ private:
 void tst_WorkspaceViews::init()
 {
     m_drags.clear();
-    TColorView::setDragRunner([this](QWidget*, QMimeData* data) { m_drags.append(data); });
+    TColorView::setDragRunner([this](QObject*, QMimeData* data) { m_drags.append(data); });
 }
 
 void tst_WorkspaceViews::cleanup()

@@ -14,6 +14,7 @@
 #include "TPaletteView.h"
 #include "TSchemeDocument.h"
 #include "TStudioSession.h"
+#include "TStudioTools.h"
 #include "TopBarPicture.h"
 #include "TWheelView.h"
 #include "TfraBaseColor.h"
@@ -59,6 +60,7 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     , m_session(new TStudioSession(this))
     , m_lifeCycle(*m_session, m_settings)
     , m_actions(this)
+    , m_toolWindows(new TStudioTools(*m_session, *this, m_settings, this))
 {
     setObjectName(QStringLiteral("TfrmStudioMain"));
     setWindowTitle(QStringLiteral("Tintvale Studio"));
@@ -124,6 +126,8 @@ TSchemeDocument& TfrmStudioMain::document() const { return m_session->document()
 
 void TfrmStudioMain::showFavoritesEnd() { m_favPanel->showEnd(); }
 void TfrmStudioMain::repaintFavorites() { m_favPanel->view()->refresh(); }
+int TfrmStudioMain::favoritesScrollMaximum() const { return m_favPanel->view()->scrollMaximum(); }
+void TfrmStudioMain::setFavoritesScrollPosition(int pos) { m_favPanel->setScrollPosition(pos); }
 
 int TfrmStudioMain::ask(const QString& text)
 {
@@ -168,11 +172,10 @@ void TfrmStudioMain::buildActions()
         {"mnuAdjustWebsafeSnapSmart", "Snap to WebSmart palette", {}, [this] { mnuAdjustWebsafeSnapSmartClick(1); }, true, true},
         {"mnuEditWebsafe", "Make &Websafe", key(Qt::CTRL | Qt::Key_W), [this] { tbWebsafeClick(); }},
         {"mnuEditRandomize", "Randomize!", key(Qt::CTRL | Qt::Key_R), [this] { cmdRandomizeClick(); }},
-        // Commands whose windows are not part of this build yet.
         {"ScreenColorPicker1", "Screen Color &Picker", key(Qt::Key_F3), {}, false},
         {"mnuToolsPicture", "P&icturist...", key(Qt::CTRL | Qt::Key_H), {}, false},
-        {"ColorMixer1", "Color &Mixer", key(Qt::CTRL | Qt::Key_M), {}, false},
-        {"mnuToolsAnalyzer", "Color Scheme &Analyzer", key(Qt::CTRL | Qt::Key_A), {}, false},
+        {"ColorMixer1", "Color &Mixer", key(Qt::CTRL | Qt::Key_M), [this] { m_toolWindows->showMixer(); }},
+        {"mnuToolsAnalyzer", "Color Scheme &Analyzer", key(Qt::CTRL | Qt::Key_A), [this] { m_toolWindows->showAnalyzer(); }},
         {"mnuToolsQuickPreview", "Quick&Preview", key(Qt::CTRL | Qt::Key_P), {}, false},
         {"mnuToolsPantone", "Pantone Lookup", {}, {}, false},
         {"mnuRYB1", "Traditional Color Wheel (RYB)", {}, [&s] { s.setRybMode(true); }, true, true},
@@ -284,8 +287,8 @@ void TfrmStudioMain::buildToolbar()
         {},
         {"tbPicker", "Screen Color Picker", {}, false},
         {"tbPhotoScheme", "Picturist", {}, false, true},
-        {"tbColorMixer", "Color Mixer", {}, false, true},
-        {"tbAnalyzer", "Color Scheme Analyzer", {}, false, true},
+        {"tbColorMixer", "Color Mixer", {}, true, true},
+        {"tbAnalyzer", "Color Scheme Analyzer", {}, true, true},
         {"tbQuickPreview", "QuickPreview", {}, false, true},
         {},
         {"tbOnTop", "Always On Top", {}, true, true},
@@ -442,6 +445,7 @@ void TfrmStudioMain::startUp()
         warnAboutFile(message, m_lifeCycle.sessionFilePath());
     updateNavigationEnabling();
     updateCaption();
+    m_toolWindows->attach(m_tools.value(QStringLiteral("tbColorMixer")), m_tools.value(QStringLiteral("tbAnalyzer")));
     m_actions[QStringLiteral("mnuFileSaveAs")]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 
@@ -452,6 +456,7 @@ TWindowSettings TfrmStudioMain::windowSettings() const
     w.selectedTab = tabDisplay->currentIndex();
     w.wheelStyle = wheelStyleShown();
     w.onTop = m_tools.value(QStringLiteral("tbOnTop"))->isChecked();
+    w.tools = m_toolWindows->closingSettings();
     return w;
 }
 

@@ -29,6 +29,7 @@ class TPaintBox;
 class TPaletteView;
 class TSchemeDocument;
 class TStudioSession;
+class TStudioTools;
 class TWheelView;
 class TfraBaseColor;
 class TfraBoxes;
@@ -82,6 +83,10 @@ public:
     // TStudioViews, for the tool windows.
     void showFavoritesEnd() override;
     void repaintFavorites() override;
+    int favoritesScrollMaximum() const override;
+    void setFavoritesScrollPosition(int pos) override;
+    // The mixer and analyzer windows with their toolbar buttons.
+    TStudioTools& toolWindows() const { return *m_toolWindows; }
 
     // Runs the closing sequence (positions, workspace keys, session) without
     // any question or message; used when the desktop session ends.
@@ -174,6 +179,7 @@ private:
     TStudioSession* m_session;
     TStudioLifeCycle m_lifeCycle;
     TActionTable m_actions;
+    TStudioTools* m_toolWindows;
     QuestionHook m_question;
     InformHook m_inform;
     FileDialogHook m_fileDialog;

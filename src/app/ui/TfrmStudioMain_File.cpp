@@ -3,6 +3,7 @@
 #include "TfrmStudioMain.h"
 
 #include "ExportGroups.h"
+#include "TStudioTools.h"
 #include "FavoritesError.h"
 #include "ImportTarget.h"
 #include "TColorHistory.h"
@@ -193,6 +194,7 @@ void TfrmStudioMain::mnuFileExportClick()
         groups.favorites.append(ExportFavorite{f.Color, f.Name});
     const TWheelColors& wheel = WheelColors();
     groups.wheel = QList<TColor>(wheel.begin(), wheel.begin() + 12);
+    groups.mixer = m_toolWindows->mixerColors();
     groups.history = history().entries();
     exportWizard()->setGroups(groups);
     frmExport->Reset();

@@ -4,6 +4,8 @@
 #include "paint/QtColor.h"
 
 #include <QDataStream>
+#include <QDrag>
+#include <QPixmap>
 #include <QIODevice>
 
 namespace ColorMime {
@@ -68,6 +70,30 @@ std::optional<TColor> ColorOf(const QMimeData* mime)
             return HSLUtils::HexToColor(t);
     }
     return std::nullopt;
+}
+
+namespace {
+DragRunner& runner()
+{
+    static DragRunner r;
+    return r;
+}
+} // namespace
+
+void SetDragRunner(DragRunner r) { runner() = std::move(r); }
+
+void ExecDrag(QObject* source, QMimeData* data, TColor color, Qt::DropActions actions)
+{
+    if (runner()) {
+        runner()(source, data);
+        return;
+    }
+    auto* drag = new QDrag(source);
+    drag->setMimeData(data);
+    QPixmap pix(16, 16);
+    pix.fill(ToQColor(color));
+    drag->setPixmap(pix);
+    drag->exec(actions, Qt::CopyAction);
 }
 
 QString SourceOf(const QMimeData* mime) { return decode(mime).source; }

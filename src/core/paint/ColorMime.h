@@ -4,7 +4,10 @@
 
 #include <QMimeData>
 
+#include <functional>
 #include <optional>
+
+class QObject;
 
 // Drag and drop of one colour. Our own format carries the colour and, for a
 // drag out of the favourites view, the source row; every drag also offers the
@@ -22,5 +25,13 @@ std::optional<TColor> ColorOf(const QMimeData* mime);
 // Our own fields; empty / -1 for drags from other programs.
 QString SourceOf(const QMimeData* mime);
 int RowOf(const QMimeData* mime);
+
+// Runs the drag of one colour from `source` (QDrag::exec with a small swatch
+// as its picture) and returns when it ends. Tests replace the drag loop with
+// a runner of their own, which then owns `data`; an empty runner restores
+// the real drag.
+using DragRunner = std::function<void(QObject* source, QMimeData* data)>;
+void SetDragRunner(DragRunner runner);
+void ExecDrag(QObject* source, QMimeData* data, TColor color, Qt::DropActions actions = Qt::CopyAction);
 
 } // namespace ColorMime

@@ -3,16 +3,10 @@
 #include "paint/ColorMime.h"
 #include "paint/QtColor.h"
 
-#include <QDrag>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
-TColorView::DragRunner& dragRunner()
-{
-    static TColorView::DragRunner runner;
-    return runner;
-}
 constexpr int kDragThreshold = 10;
 } // namespace
 
@@ -27,7 +21,7 @@ TColorView::TColorView(const QString& objectName, QSize size, QWidget* parent)
 
 void TColorView::setDragRunner(DragRunner runner)
 {
-    dragRunner() = std::move(runner);
+    ColorMime::SetDragRunner(std::move(runner));
 }
 
 const QImage& TColorView::image()
@@ -119,16 +113,6 @@ void TColorView::startDrag()
 {
     const TColor color = m_pending;
     emit dragStarted(color);
-    QMimeData* data = ColorMime::Make(color, QStringLiteral("wheel"));
-    if (dragRunner()) {
-        dragRunner()(this, data);
-    } else {
-        auto* drag = new QDrag(this);
-        drag->setMimeData(data);
-        QPixmap pix(16, 16);
-        pix.fill(ToQColor(color));
-        drag->setPixmap(pix);
-        drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
-    }
+    ColorMime::ExecDrag(this, ColorMime::Make(color, QStringLiteral("wheel")), color, Qt::CopyAction | Qt::MoveAction);
     emit dragFinished();
 }

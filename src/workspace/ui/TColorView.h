@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TColor.h"
+#include "paint/ColorMime.h"
 
 #include <QImage>
 #include <QWidget>
@@ -38,7 +39,7 @@ public:
 
     // Runs a drag; replaceable so tests can observe drags without a drag
     // loop. The default runs QDrag::exec. Takes ownership of the data.
-    using DragRunner = std::function<void(QWidget* source, QMimeData* data)>;
+    using DragRunner = ColorMime::DragRunner;
     static void setDragRunner(DragRunner runner);
 
 public slots:

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "SettingsStore.h"
+#include "TColor.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QPointer>
+
+class QToolButton;
+class QWidget;
+class TStudioSession;
+class TStudioViews;
+class TfrmAnalyzer;
+class TfrmMixer;
+
+// The tool windows of the main window (colour mixer, scheme analyzer) and
+// their toolbar buttons. A window is built when it is first wanted, so
+// start-up does not pay for it; it then behaves as if it had been there from
+// the start: the mixer's start colour is the base colour the session started
+// with, and both take their settings as they were at start-up.
+//
+// A toggle button is down exactly while its window is shown: pressing it
+// shows the window (the mixer takes the working colour, the analyzer
+// refreshes), releasing it hides the window, and closing the window raises
+// the button.
+class TStudioTools : public QObject {
+    Q_OBJECT
+public:
+    TStudioTools(TStudioSession& session, TStudioViews& views, SettingsStore settings, QWidget* owner);
+    ~TStudioTools() override;
+
+    // The toolbar's toggle buttons; call once, after start-up.
+    void attach(QToolButton* mixerButton, QToolButton* analyzerButton);
+
+    // tbColorMixer clicked (down: the working colour becomes the start
+    // colour and the mixer shows; up: it hides).
+    void mixerButtonClicked(bool down);
+    // Color Mixer (Ctrl+M): shows the mixer as it was and presses the button.
+    void showMixer();
+    // tbAnalyzer clicked (down: refresh and show; up: hide); Color Scheme
+    // Analyzer (Ctrl+A) presses the button and runs the same.
+    void analyzerButtonClicked(bool down);
+    void showAnalyzer();
+
+    // The mixer's colours (steps + 2), the export's and print's mixer group.
+    QList<TColor> mixerColors();
+    // The tool windows' keys for the closing sequence.
+    QList<QPair<SettingKey, QString>> closingSettings();
+
+    TfrmMixer* mixer();
+    TfrmAnalyzer* analyzer();
+
+private:
+    TStudioSession& m_session;
+    TStudioViews& m_views;
+    SettingsStore m_settings;
+    QWidget* m_owner;
+    TColor m_startColor;
+    QPointer<QToolButton> m_mixerButton;
+    QPointer<QToolButton> m_analyzerButton;
+    QPointer<TfrmMixer> m_mixer;
+    QPointer<TfrmAnalyzer> m_analyzer;
+};

@@ -1,0 +1,311 @@
+// The mixer and analyzer windows as the main window hosts them.
+#include "SettingsStore.h"
+#include "TColorHistory.h"
+#include "TFavoritesList.h"
+#include "TStudioSession.h"
+#include "TStudioTools.h"
+#include "TfrmAnalyzer.h"
+#include "TfrmExport.h"
+#include "TfrmMixer.h"
+#include "TfrmStudioMain.h"
+#include "paint/ColorMime.h"
+
+#include "TestRegistry.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QDropEvent>
+#include <QListView>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+class tst_StudioTools : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { ColorMime::SetDragRunner({}); }
+    void buttonFollowsTheWindow_data();
+    void buttonFollowsTheWindow();
+    void mixedSwatchDragsIntoTheFavourites();
+    void favouriteDropsOntoAnEnd_data();
+    void favouriteDropsOntoAnEnd();
+    void clickOnAMixedSwatch();
+    void addAllUnderEveryNameStyle_data();
+    void addAllUnderEveryNameStyle();
+    void settingsSurviveARestart();
+    void exportTakesTheMixerGroup();
+    void analyzerFollowsTheFavourites();
+
+private:
+    QString iniPath() const { return m_dir->filePath(QStringLiteral("tvstudio.ini")); }
+    std::unique_ptr<TfrmStudioMain> makeWindow()
+    {
+        TfrmStudioMain::Options o;
+        o.settingsPath = iniPath();
+        auto w = std::make_unique<TfrmStudioMain>(o);
+        w->setQuestionHook([](const QString&) { return int(QMessageBox::No); });
+        w->show();
+        return w;
+    }
+    template <class T = QWidget> T* child(QObject* w, const char* name)
+    {
+        return w->findChild<T*>(QLatin1String(name));
+    }
+    QAction* action(TfrmStudioMain* w, const char* name) { return child<QAction>(w, name); }
+    // Enters, moves over and drops `mime` on `target` at `pos`, as a drag
+    // from another widget would.
+    static void drop(QWidget* target, QMimeData* mime, QPoint pos)
+    {
+        QDragEnterEvent enter(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        QDropEvent event(QPointF(pos), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    }
+    static QPoint swatchCentre(int i) { return Tools::MixSwatchOrigin(i, 348) + QPoint(12, 12); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_StudioTools::buttonFollowsTheWindow_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("mixer button") << "tbColorMixer" << false;
+    QTest::newRow("mixer menu") << "tbColorMixer" << true;
+    QTest::newRow("analyzer button") << "tbAnalyzer" << false;
+    QTest::newRow("analyzer menu") << "tbAnalyzer" << true;
+}
+
+// Down exactly while the window is shown, whichever way it was opened or
+// closed; only the button hands the working colour to the mixer.
+void tst_StudioTools::buttonFollowsTheWindow()
+{
+    QFETCH(QString, tool);
+    QFETCH(bool, fromMenu);
+    auto w = makeWindow();
+    const bool mixer = tool == QLatin1String("tbColorMixer");
+    auto* button = child<QToolButton>(w.get(), tool.toLatin1().constData());
+    QVERIFY(button && button->isEnabled() && button->isCheckable());
+    w->SetBaseColor(MakeColor(10, 20, 30));
+    if (fromMenu)
+        action(w.get(), mixer ? "ColorMixer1" : "mnuToolsAnalyzer")->trigger();
+    else
+        button->click();
+    QWidget* window = mixer ? static_cast<QWidget*>(w->toolWindows().mixer()) : w->toolWindows().analyzer();
+    QVERIFY(window->isVisible());
+    QVERIFY(button->isChecked());
+    if (mixer) // the menu shows the mixer as it was built: with the base colour of the start
+        QCOMPARE(w->toolWindows().mixer()->startColor(), fromMenu ? MakeColor(255, 102, 0) : MakeColor(10, 20, 30));
+    // Again from the menu: still shown, still down.
+    action(w.get(), mixer ? "ColorMixer1" : "mnuToolsAnalyzer")->trigger();
+    QVERIFY(window->isVisible() && button->isChecked());
+
+    window->close();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!button->isChecked());
+    button->click();
+    QVERIFY(window->isVisible());
+    button->click();
+    QVERIFY(!window->isVisible());
+}
+
+void tst_StudioTools::mixedSwatchDragsIntoTheFavourites()
+{
+    auto w = makeWindow();
+    child<QToolButton>(w.get(), "tbColorMixer")->click();
+    TfrmMixer* mixer = w->toolWindows().mixer();
+    child<QSlider>(mixer, "steps")->setValue(3);
+    QWidget* favs = child(w.get(), "pbFavs");
+    QWidget* strip = child(mixer, "pbMixColor");
+    QVERIFY(favs && strip);
+    int drags = 0;
+    TColor during = clBlack;
+    ColorMime::SetDragRunner([&](QObject*, QMimeData* data) {
+        ++drags;
+        during = w->PendingColor();
+        drop(favs, data, QPoint(60, 20));
+        delete data;
+    });
+    const TColor second = mixer->mixedColors()[2];
+    QTest::mousePress(strip, Qt::LeftButton, {}, swatchCentre(2));
+    QTest::mouseMove(strip, swatchCentre(2) + QPoint(4, 0));
+    QCOMPARE(drags, 0); // not yet 10 pixels
+    QTest::mouseMove(strip, swatchCentre(2) + QPoint(12, 0));
+    QCOMPARE(drags, 1);
+    QCOMPARE(during, second);
+    QCOMPARE(w->favorites().count(), 1);
+    QCOMPARE(w->favorites().at(0).Color, second);
+    QCOMPARE(w->PendingColor(), w->WheelColors()[0]); // back to the base colour after the drag
+    // The release after a drag commits nothing.
+    const TColor base = w->WheelColors()[0];
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, swatchCentre(2) + QPoint(12, 0));
+    QCOMPARE(w->WheelColors()[0], base);
+}
+
+void tst_StudioTools::favouriteDropsOntoAnEnd_data()
+{
+    QTest::addColumn<QString>("swatch");
+    QTest::newRow("start") << "pbBase";
+    QTest::newRow("end") << "pbBase2";
+}
+
+// A drag out of the favourites carries the current favourite; the end takes
+// it through its boxes, and the mixed list follows.
+void tst_StudioTools::favouriteDropsOntoAnEnd()
+{
+    QFETCH(QString, swatch);
+    auto w = makeWindow();
+    w->favorites().AddColorsToFavorites(MakeColor(1, 2, 3), QStringLiteral("a"), true);
+    w->favorites().AddColorsToFavorites(MakeColor(200, 100, 50), QStringLiteral("b"), true);
+    action(w.get(), "ColorMixer1")->trigger();
+    TfrmMixer* mixer = w->toolWindows().mixer();
+    const bool start = swatch == QLatin1String("pbBase");
+    QWidget* target = child(mixer, swatch.toLatin1().constData());
+    std::unique_ptr<QMimeData> mime(ColorMime::Make(w->favorites().at(1).Color, QStringLiteral("favorites"), 1));
+    drop(target, mime.get(), QPoint(20, 20));
+    const TColor expected = MakeColor(200, 100, 50);
+    QCOMPARE(start ? mixer->startColor() : mixer->endColor(), expected);
+    QCOMPARE(start ? mixer->mixedColors().first() : mixer->mixedColors().last(), expected);
+    const char* box = start ? "txtG" : "txtG2";
+    QCOMPARE(child<QLineEdit>(mixer, box)->text(), QStringLiteral("100"));
+}
+
+void tst_StudioTools::clickOnAMixedSwatch()
+{
+    auto w = makeWindow();
+    child<QToolButton>(w.get(), "tbColorMixer")->click();
+    TfrmMixer* mixer = w->toolWindows().mixer();
+    QWidget* strip = child(mixer, "pbMixColor");
+    const TColor middle = mixer->mixedColors()[1];
+    const auto before = w->history().count();
+    QTest::mouseClick(strip, Qt::LeftButton, {}, swatchCentre(1));
+    QCOMPARE(w->WheelColors()[0], middle);
+    QCOMPARE(w->history().count(), before + 1);
+    // The start swatch now differs from the base; the base's own swatch does nothing.
+    mixer->setStartColor(middle);
+    QTest::mouseClick(strip, Qt::LeftButton, {}, swatchCentre(0));
+    QCOMPARE(w->history().count(), before + 1);
+    // A click in the gap between two swatches neither.
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(34, 20));
+    QCOMPARE(w->history().count(), before + 1);
+}
+
+void tst_StudioTools::addAllUnderEveryNameStyle_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("hex") << 0 << "#FF6600";
+    QTest::newRow("numbered") << 2 << "Mixed Color 1";
+}
+
+void tst_StudioTools::addAllUnderEveryNameStyle()
+{
+    QFETCH(int, style);
+    QFETCH(QString, firstName);
+    auto w = makeWindow();
+    w->favorites().AddColorsToFavorites(MakeColor(9, 9, 9), QStringLiteral("old"), true);
+    w->favorites().setNameStyle(style);
+    child<QToolButton>(w.get(), "tbColorMixer")->click();
+    TfrmMixer* mixer = w->toolWindows().mixer();
+    child<QSlider>(mixer, "steps")->setValue(3);
+    child<QToolButton>(mixer, "cmdAddAllMixedFavs")->click();
+    const TFavoritesList& favs = w->favorites();
+    QCOMPARE(favs.count(), 6);
+    QVERIFY(!favs.at(0).Selected);
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(favs.at(k + 1).Color, mixer->mixedColors()[k]);
+        QVERIFY(favs.at(k + 1).Selected);
+        if (style == 2)
+            QCOMPARE(favs.at(k + 1).Name, QStringLiteral("Mixed Color %1").arg(k + 1));
+    }
+    QCOMPARE(favs.at(1).Name, firstName);
+    QCOMPARE(favs.currentIndex(), 1);
+    QVERIFY(w->isModified());
+}
+
+// Positions and steps are written at close and read when the windows are
+// built again, also for a window that was never opened.
+void tst_StudioTools::settingsSurviveARestart()
+{
+    {
+        auto w = makeWindow();
+        child<QToolButton>(w.get(), "tbColorMixer")->click();
+        TfrmMixer* mixer = w->toolWindows().mixer();
+        child<QSlider>(mixer, "steps")->setValue(7);
+        mixer->move(40, 50);
+        w->close();
+    }
+    SettingsStore store(iniPath());
+    QCOMPARE(store.readInt(SettingKey::MixerSteps), 7);
+    QCOMPARE(store.readInt(SettingKey::MixerLeft, -1), 40);
+    QCOMPARE(store.readInt(SettingKey::MixerTop, -1), 50);
+    QVERIFY(store.readInt(SettingKey::AnalyzerTop, -100000) != -100000); // never opened, still written
+    store.writeInt(SettingKey::AnalyzerTop, 60);
+    store.writeInt(SettingKey::AnalyzerLeft, 70);
+    auto w = makeWindow();
+    QCOMPARE(child<QSlider>(w->toolWindows().mixer(), "steps")->value(), 7);
+    QCOMPARE(w->toolWindows().mixer()->mixedColors().size(), 9);
+    QCOMPARE(w->toolWindows().mixer()->pos(), QPoint(40, 50));
+    QCOMPARE(w->toolWindows().analyzer()->pos(), QPoint(70, 60));
+}
+
+void tst_StudioTools::exportTakesTheMixerGroup()
+{
+    auto w = makeWindow();
+    action(w.get(), "ColorMixer1")->trigger();
+    TfrmMixer* mixer = w->toolWindows().mixer();
+    mixer->setEndColor(MakeColor(0, 0, 255));
+    child<QSlider>(mixer, "steps")->setValue(4);
+    QList<TColor> exported;
+    QTimer::singleShot(0, w.get(), [&] {
+        auto* wizard = w->findChild<TfrmExport*>();
+        QVERIFY(wizard);
+        child<QCheckBox>(wizard, "chkFavs")->setChecked(false);
+        child<QCheckBox>(wizard, "chkMixer")->setChecked(true);
+        exported = wizard->exportList().colors();
+        wizard->reject();
+    });
+    w->mnuFileExportClick();
+    QCOMPARE(exported, mixer->mixedColors());
+    QCOMPARE(exported.size(), 6);
+}
+
+// Shown, the analyzer rebuilds itself when the favourites change: the
+// selected position is kept, or moves to the last entry when the list got
+// shorter.
+void tst_StudioTools::analyzerFollowsTheFavourites()
+{
+    auto w = makeWindow();
+    TFavoritesList& favs = w->favorites();
+    favs.AddColorsToFavorites(MakeColor(255, 255, 255), QStringLiteral("paper"), true);
+    favs.AddColorsToFavorites(MakeColor(20, 20, 20), QStringLiteral("ink"), true);
+    child<QToolButton>(w.get(), "tbAnalyzer")->click();
+    TfrmAnalyzer* analyzer = w->toolWindows().analyzer();
+    auto* backgrounds = child<QListView>(analyzer, "lstBackground");
+    auto* texts = child<QListView>(analyzer, "lstText");
+    QCOMPARE(backgrounds->model()->rowCount(), 4);
+    backgrounds->setCurrentIndex(backgrounds->model()->index(3, 0)); // Black
+    QCOMPARE(texts->model()->index(0, 0).data().toString(), QStringLiteral("paper"));
+    QCOMPARE(texts->model()->rowCount(), 2); // paper, White
+
+    favs.rename(0, QStringLiteral("sheet"));
+    QCOMPARE(backgrounds->currentIndex().row(), 3);
+    QCOMPARE(texts->model()->index(0, 0).data().toString(), QStringLiteral("sheet"));
+
+    favs.setCurrentIndex(1);
+    for (qsizetype i = 0; i < favs.count(); ++i)
+        favs.setSelected(i, i == 1);
+    favs.deleteSelected();
+    QCOMPARE(backgrounds->model()->rowCount(), 3);
+    QCOMPARE(backgrounds->currentIndex().data().toString(), QStringLiteral("Black"));
+}
+
+TV_REGISTER_TEST(tst_StudioTools);
+#include "tst_StudioTools.moc"
