@@ -5,7 +5,6 @@
 // checkers in data/checkers (tinycss2 for CSS, json for tokens, one written
 // after GIMP's layout for GPL) and the ase-utils decoder under node. Each
 // outside reader is skipped with its reason when its tool is absent.
-#include "CssVarsWriter.h"
 #include "ExportFile.h"
 #include "ExportFormat.h"
 #include "PaletteFile.h"
@@ -317,45 +316,6 @@ private slots:
             QCOMPARE(color, colors[i]);
             QCOMPARE(name, ours.names[i]);
         }
-    }
-
-    void propertyNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("property");
-        QTest::newRow("identifier") << "brand-1_x" << "--brand-1_x";
-        QTest::newRow("leading digit needs nothing after --") << "1st" << "--1st";
-        QTest::newRow("space and punctuation") << "a b:c;" << "--a\\ b\\:c\\;";
-        QTest::newRow("line break as hex") << "a\nb" << "--a\\a b";
-        QTest::newRow("hex escape before a hex digit") << "\tf" << "--\\9 f";
-        QTest::newRow("comment end") << "*/" << "--\\*\\/";
-        QTest::newRow("non-ASCII as is") << QString::fromUtf8("caf\u00e9") << QString::fromUtf8("--caf\u00e9");
-    }
-
-    void propertyNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, property);
-        QCOMPARE(CssVarsWriter::PropertyName(name), property);
-    }
-
-    // The new formats are chosen by their endings; ".css" stays the class sheet.
-    void formatsByEnding_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("format");
-        QTest::newRow("gpl") << "/x/p.gpl" << int(ExportFormat::Gpl);
-        QTest::newRow("ase") << "/x/p.ase" << int(ExportFormat::Ase);
-        QTest::newRow("tokens") << "/x/p.tokens.json" << int(ExportFormat::Tokens);
-        QTest::newRow("css is the class sheet") << "/x/p.css" << int(ExportFormat::Css);
-        QTest::newRow("plain json") << "/x/p.json" << -1;
-    }
-
-    void formatsByEnding()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, format);
-        QCOMPARE(ExportFormatForPath(path), format);
     }
 };
 
