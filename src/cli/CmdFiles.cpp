@@ -8,10 +8,20 @@
 
 namespace {
 
-CliStatus runColors(const QStringList& args, QTextStream& out, QTextStream&)
+const QString cssVarsOption = QStringLiteral("--css-vars");
+
+// Takes the --css-vars option out of the arguments; true when it was there.
+bool takeCssVars(QStringList& args)
 {
+    return args.removeAll(cssVarsOption) > 0;
+}
+
+CliStatus runColors(const QStringList& arguments, QTextStream& out, QTextStream&)
+{
+    QStringList args = arguments;
+    takeCssVars(args); // .css is read as custom properties with or without it
     if (args.size() != 1)
-        return CliStatus::fail(QStringLiteral("usage: colors FILE"));
+        return CliStatus::fail(QStringLiteral("usage: colors [--css-vars] FILE"));
     const PaletteFileResult r = PaletteFile::Read(args.first());
     if (!r.ok())
         return CliStatus::fail(r.message);
@@ -24,15 +34,22 @@ CliStatus runColors(const QStringList& args, QTextStream& out, QTextStream&)
     return CliStatus::ok();
 }
 
-CliStatus runConvert(const QStringList& args, QTextStream&, QTextStream& err)
+CliStatus runConvert(const QStringList& arguments, QTextStream&, QTextStream& err)
 {
+    QStringList args = arguments;
+    const bool cssVars = takeCssVars(args);
     if (args.size() != 2)
-        return CliStatus::fail(QStringLiteral("usage: convert IN OUT"));
-    const int format = ExportFormatForPath(args[1]);
+        return CliStatus::fail(QStringLiteral("usage: convert [--css-vars] IN OUT"));
+    int format = ExportFormatForPath(args[1]);
     if (format < 0)
         return CliStatus::fail(QStringLiteral("unknown output type \"%1\" (expected .html, .css, .gif, .aco, .ai, "
-                                              ".acf, .txt or .act)")
+                                              ".acf, .txt, .act, .gpl, .ase or .tokens.json)")
                                    .arg(args[1]));
+    if (cssVars) {
+        if (format != int(ExportFormat::Css))
+            return CliStatus::fail(QStringLiteral("--css-vars needs a .css output, not \"%1\"").arg(args[1]));
+        format = int(ExportFormat::CssVars);
+    }
     const PaletteFileResult in = PaletteFile::Read(args[0]);
     if (!in.ok())
         return CliStatus::fail(in.message);
@@ -51,13 +68,14 @@ CliStatus runConvert(const QStringList& args, QTextStream&, QTextStream& err)
     return CliStatus::ok();
 }
 
-const CliRegistrar colors({"colors", "FILE",
-                           "print the colours of a palette file (.tv, .aco, .act, .gif), one a line, "
-                           "with <TAB>name where the file has names",
+const CliRegistrar colors({"colors", "[--css-vars] FILE",
+                           "print the colours of a palette file (.tv, .aco, .act, .gif, .gpl, .ase, .tokens.json, "
+                           "and .css custom properties), one a line, with <TAB>name where the file has names",
                            runColors});
-const CliRegistrar convert({"convert", "IN OUT",
+const CliRegistrar convert({"convert", "[--css-vars] IN OUT",
                             "write the colours of IN to OUT in the format its extension names (.html, .css, "
-                            ".gif, .aco, .ai, .acf, .txt, .act)",
+                            ".gif, .aco, .ai, .acf, .txt, .act, .gpl, .ase, .tokens.json); with --css-vars a .css "
+                            "OUT holds custom properties (:root { --name: #rrggbb; }) instead of classes",
                             runConvert});
 
 } // namespace

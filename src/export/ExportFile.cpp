@@ -4,13 +4,17 @@
 #include "AcoWriter.h"
 #include "ActWriter.h"
 #include "AiPaletteWriter.h"
+#include "AseWriter.h"
 #include "CssSheetWriter.h"
+#include "CssVarsWriter.h"
 #include "ExportFormat.h"
 #include "GifEncoder.h"
 #include "GifSwatchWriter.h"
+#include "GplWriter.h"
 #include "HtmlChartWriter.h"
 #include "PainterWriter.h"
 #include "SafeFile.h"
+#include "TokensWriter.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -39,6 +43,15 @@ bool writeFormat(ExportFormat format, QIODevice& device, const TExportList& list
     case ExportFormat::Acf: return AcfWriter::Write(device, list, title);
     case ExportFormat::Painter: return PainterWriter::Write(device, list.colors());
     case ExportFormat::Act: return ActWriter::Write(device, list.colors().mid(0, 256));
+    case ExportFormat::Gpl: {
+        QString name = title;
+        if (name.endsWith(QLatin1String(".gpl"), Qt::CaseInsensitive))
+            name.chop(4);
+        return GplWriter::Write(device, list, name);
+    }
+    case ExportFormat::Ase: return AseWriter::Write(device, list);
+    case ExportFormat::CssVars: return CssVarsWriter::Write(device, list);
+    case ExportFormat::Tokens: return TokensWriter::Write(device, list);
     case ExportFormat::Gif: break;
     }
     return false;

@@ -22,6 +22,15 @@ constexpr ExportFormatInfo formats[ExportFormatCount] = {
     {"Color Table\t\t\t\t\tACT", ".act", "Color Table files (*.act)|*.act",
      "Creates a Color Table File that is compatible with many popular graphics programs, including Adobe "
      "Photoshop and Macromedia Fireworks."},
+    {"GIMP Palette\t\t\t\t\tGPL", ".gpl", "GIMP Palette (*.gpl)|*.gpl",
+     "Creates a GIMP palette with the names of your colors that GIMP, Inkscape, Krita and many other programs "
+     "can load."},
+    {"Adobe Swatch Exchange\t\t\tASE", ".ase", "Adobe Swatch Exchange (*.ase)|*.ase",
+     "Creates a set of named swatches that can be loaded in Adobe Photoshop, Illustrator and InDesign."},
+    {"CSS Custom Properties\t\t\tCSS", ".css", "CSS Custom Properties (*.css)|*.css",
+     "Creates a CSS Style Sheet that defines a custom property (CSS variable) for each color."},
+    {"Design Tokens\t\t\t\tJSON", ".tokens.json", "Design Tokens (*.tokens.json)|*.tokens.json",
+     "Creates a design token file (W3C Design Tokens format) with a color token for each color."},
 };
 
 } // namespace

@@ -33,3 +33,17 @@ inline bool WriteTextLines(QIODevice& device, const QStringList& lines)
     }
     return device.write(bytes) == bytes.size();
 }
+
+// The longest colour name the palette readers take back (in UTF-16 units).
+inline constexpr qsizetype kMaxPaletteNameLength = 4096;
+
+// The text cut to at most `limit` UTF-16 units, never inside a surrogate pair.
+inline QString CappedText(const QString& text, qsizetype limit = kMaxPaletteNameLength)
+{
+    if (text.size() <= limit)
+        return text;
+    qsizetype n = limit;
+    if (n > 0 && text[n - 1].isHighSurrogate())
+        --n;
+    return text.left(n);
+}

@@ -13,6 +13,8 @@ QString ImportErrorText(ImportError error, const QString& path, const QString& d
         return QStringLiteral("Unknown palette file type: ") + path;
     case ImportError::FileRefused:
         return detail;
+    case ImportError::Malformed:
+        return QStringLiteral("Cannot read the palette file %1: %2.").arg(path, detail);
     }
     return {};
 }

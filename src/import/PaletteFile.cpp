@@ -2,7 +2,11 @@
 
 #include "AcoReader.h"
 #include "ActReader.h"
+#include "AseReader.h"
+#include "CssVarsReader.h"
 #include "GifPaletteReader.h"
+#include "GplReader.h"
+#include "TokensReader.h"
 
 #include "SafeFile.h"
 
@@ -25,6 +29,49 @@ bool CanReadSchemes()
 #endif
 }
 
+PaletteKind KindForPath(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".tokens.json"), Qt::CaseInsensitive))
+        return PaletteKind::Tokens;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("gif"))
+        return PaletteKind::Gif;
+    if (suffix == QLatin1String("aco"))
+        return PaletteKind::Aco;
+    if (suffix == QLatin1String("act"))
+        return PaletteKind::Act;
+    if (suffix == QLatin1String("gpl"))
+        return PaletteKind::Gpl;
+    if (suffix == QLatin1String("ase"))
+        return PaletteKind::Ase;
+    if (suffix == QLatin1String("css"))
+        return PaletteKind::CssVars;
+    if (suffix == QLatin1String("tv") && CanReadSchemes())
+        return PaletteKind::Scheme;
+    return PaletteKind::Unknown;
+}
+
+PaletteFileResult DecodeNamed(PaletteKind kind, const QByteArray& bytes, const QString& path)
+{
+    TNamedPalette p;
+    switch (kind) {
+    case PaletteKind::Gpl: p = GplReader::Parse(bytes); break;
+    case PaletteKind::Ase: p = AseReader::Parse(bytes); break;
+    case PaletteKind::CssVars: p = CssVarsReader::Parse(bytes); break;
+    case PaletteKind::Tokens: p = TokensReader::Parse(bytes); break;
+    default: p.fail(QStringLiteral("not a named palette")); break;
+    }
+    PaletteFileResult result;
+    if (!p.ok()) {
+        result.error = ImportError::Malformed;
+        result.message = ImportErrorText(result.error, path, p.problem);
+        return result;
+    }
+    result.colors = std::move(p.colors);
+    result.names = std::move(p.names);
+    return result;
+}
+
 ImportError ReadBytes(const QString& path, QByteArray& bytes, QString& message)
 {
     const FileResult r = SafeFile::Read(path, SafeFile::kBinaryCap, bytes);
@@ -39,9 +86,9 @@ ImportError ReadBytes(const QString& path, QByteArray& bytes, QString& message)
 PaletteFileResult Read(const QString& path)
 {
     PaletteFileResult result;
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const PaletteKind kind = KindForPath(path);
 #if TV_HAVE_FAVORITES
-    if (suffix == QLatin1String("tv")) {
+    if (kind == PaletteKind::Scheme) {
         TSchemeData data;
         QString message;
         const FavoritesError e = ReadSchemeFile(path, data, &message);
@@ -59,7 +106,7 @@ PaletteFileResult Read(const QString& path)
         return result;
     }
 #endif
-    if (suffix != QLatin1String("gif") && suffix != QLatin1String("aco") && suffix != QLatin1String("act")) {
+    if (kind == PaletteKind::Unknown || kind == PaletteKind::Scheme) {
         result.error = ImportError::UnknownFormat;
         result.message = ImportErrorText(result.error, path);
         return result;
@@ -69,11 +116,13 @@ PaletteFileResult Read(const QString& path)
         result.error = e;
         return result;
     }
+    if (kind == PaletteKind::Gpl || kind == PaletteKind::Ase || kind == PaletteKind::CssVars || kind == PaletteKind::Tokens)
+        return DecodeNamed(kind, bytes, path);
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
-    if (suffix == QLatin1String("aco")) {
+    if (kind == PaletteKind::Aco) {
         result.colors = AcoReader::Read(file);
-    } else if (suffix == QLatin1String("act")) {
+    } else if (kind == PaletteKind::Act) {
         result.colors = ActReader::Read(file);
     } else {
         GifPaletteResult gif = GifPaletteReader::Read(file);

@@ -60,6 +60,10 @@ private slots:
     void convertThroughSymbolicLinkKeepsTheLink();
     void inputsThatWouldBlockOrFillMemory_data();
     void inputsThatWouldBlockOrFillMemory();
+    void namedPalettes_data();
+    void namedPalettes();
+    void namedPaletteFaults_data();
+    void namedPaletteFaults();
 };
 
 void tst_CliFiles::convertUnderFaults_data()
@@ -67,7 +71,7 @@ void tst_CliFiles::convertUnderFaults_data()
     QTest::addColumn<QString>("extension");
     QTest::addColumn<bool>("persist");
     QTest::addColumn<QByteArray>("error");
-    for (const char* ext : {".html", ".css", ".gif", ".aco", ".ai", ".acf", ".txt", ".act"}) {
+    for (const char* ext : {".html", ".css", ".gif", ".aco", ".ai", ".acf", ".txt", ".act", ".gpl", ".ase", ".tokens.json"}) {
         QTest::addRow("%s, disk stays full", ext) << QString::fromLatin1(ext) << true << QByteArray("ENOSPC");
         QTest::addRow("%s, one I/O error", ext) << QString::fromLatin1(ext) << false << QByteArray("EIO");
     }
@@ -226,6 +230,94 @@ void tst_CliFiles::inputsThatWouldBlockOrFillMemory()
     QCOMPARE(p.exitCode(), 2);
     const QString err = QString::fromUtf8(p.readAllStandardError());
     QVERIFY2(err.contains(message) && err.contains(path), qPrintable(err));
+}
+
+void tst_CliFiles::namedPalettes_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("starts");
+    QTest::addColumn<QString>("colors");
+    const QString plain = QStringLiteral("6699CC\tSky blue\nFF3300\tx{y}\n000000\t\n");
+    QTest::newRow("gpl") << QStringList() << "p.gpl" << QByteArray("GIMP Palette\nName: p\n") << plain;
+    QTest::newRow("ase") << QStringList() << "p.ase" << QByteArray("ASEF\0\1\0\0\0\0\0\3", 12)
+                         << QStringLiteral("6699CC\tSky blue\nFF3300\tx{y}\n000000\t\n");
+    QTest::newRow("css custom properties") << QStringList{"--css-vars"} << "p.css"
+                                           << QByteArray("@charset \"UTF-8\";\r\n:root {\r\n  --Sky\\ blue: #6699cc;")
+                                           << QStringLiteral("6699CC\tSky blue\nFF3300\tx{y}\n000000\tColor3\n");
+    QTest::newRow("option after the files") << QStringList() << "p.css --css-vars" << QByteArray("@charset")
+                                            << QStringLiteral("6699CC\tSky blue\nFF3300\tx{y}\n000000\tColor3\n");
+    QTest::newRow("tokens") << QStringList() << "p.tokens.json" << QByteArray("{\n  \"palette\": {\n    \"Sky blue\"")
+                            << QStringLiteral("6699CC\tpalette.Sky blue\nFF3300\tpalette.x(y)\n000000\tpalette.Color 3\n");
+    // Without the option a .css stays the class sheet, which holds no custom property.
+    QTest::newRow("css classes") << QStringList() << "p.css" << QByteArray(".Sky\\ blue {\r\n  Color: #6699CC;") << QString();
+}
+
+// A GIMP palette converted to each named format and listed back.
+void tst_CliFiles::namedPalettes()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, starts);
+    QFETCH(QString, colors);
+    Folders f;
+    const QString input = f.in + QStringLiteral("/in.gpl");
+    QVERIFY(PutFileBytes(input, "GIMP Palette\nName: in\n#\n102 153 204\tSky blue\n255 51 0 x{y}\n0 0 0\n"));
+    QStringList args = QStringList{QStringLiteral("convert")} + options + QStringList{input};
+    const QStringList outputParts = output.split(u' ');
+    const QString target = f.out + QLatin1Char('/') + outputParts[0];
+    args << target << outputParts.mid(1);
+    const CliRun r = RunCli(args);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    const QByteArray written = FileBytes(target);
+    QVERIFY2(written.startsWith(starts), written.left(80).constData());
+    const CliRun listed = RunCli({QStringLiteral("colors"), target});
+    QCOMPARE(listed.err, QString());
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.out, colors);
+}
+
+void tst_CliFiles::namedPaletteFaults_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("--css-vars needs a .css output") << QStringList{"convert", "--css-vars", "IN.gpl", "OUT.gpl"}
+                                                    << QByteArray("GIMP Palette\n1 2 3\n") << "--css-vars needs a .css output";
+    QTest::newRow("truncated ase") << QStringList{"colors", "IN.ase"} << QByteArray("ASEF\0\1\0\0\0\0\0\1\0\1\0\0\0\x40", 18)
+                                   << "bad length";
+    QTest::newRow("not a GIMP palette") << QStringList{"colors", "IN.gpl"} << QByteArray("GIMP\n") << "not a GIMP palette";
+    QTest::newRow("broken tokens") << QStringList{"colors", "IN.tokens.json"} << QByteArray("{\"a\": ") << "not JSON";
+    QTest::newRow("plain .json") << QStringList{"colors", "IN.json"} << QByteArray("{}") << "Unknown palette file type";
+    QTest::newRow("convert of a bad palette writes nothing") << QStringList{"convert", "IN.gpl", "OUT.ase"}
+                                                              << QByteArray("GIMP Palette\n1 2 3\n4 5\n") << "line 3";
+}
+
+// Refusals end with exit 2 and a message naming the input and the fault;
+// no output file appears.
+void tst_CliFiles::namedPaletteFaults()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, message);
+    Folders f;
+    QString inputPath;
+    for (QString& a : args) {
+        if (a.startsWith(QLatin1String("IN."))) {
+            inputPath = f.in + QLatin1Char('/') + a;
+            a = inputPath;
+        } else if (a.startsWith(QLatin1String("OUT."))) {
+            a = f.out + QLatin1Char('/') + a;
+        }
+    }
+    QVERIFY(PutFileBytes(inputPath, input));
+    const CliRun r = RunCli(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    if (!message.startsWith(QLatin1String("--")))
+        QVERIFY2(r.err.contains(inputPath), qPrintable(r.err));
+    QCOMPARE(FolderEntries(f.out), QStringList());
 }
 
 TV_REGISTER_TEST(tst_CliFiles);

@@ -1,5 +1,6 @@
 // The export wizard driven through its controls.
 #include "ExportFormat.h"
+#include "PaletteFile.h"
 #include "TExportPreviewBox.h"
 #include "TabColumns.h"
 #include "TestRegistry.h"
@@ -61,6 +62,10 @@ private slots:
         QTest::newRow("ACF") << 5 << "Macromedia FreeHand" << "ACF";
         QTest::newRow("TXT") << 6 << "Corel Painter Color Set" << "TXT";
         QTest::newRow("ACT") << 7 << "Color Table" << "ACT";
+        QTest::newRow("GPL") << 8 << "GIMP Palette" << "GPL";
+        QTest::newRow("ASE") << 9 << "Adobe Swatch Exchange" << "ASE";
+        QTest::newRow("CSS variables") << 10 << "CSS Custom Properties" << "CSS";
+        QTest::newRow("JSON") << 11 << "Design Tokens" << "JSON";
     }
     // With a tab width of 24 dialog units every code stands at the sixth tab
     // stop: in the layout, and where the list draws it.
@@ -95,8 +100,9 @@ private slots:
                  QStringLiteral("Creates an HTML page with a chart of colors and values.\n\nPerfect for showing color "
                                 "palettes to clients or using for your own reference."));
         QListWidget* list = child<QListWidget>(&w, "lstType");
-        QCOMPARE(list->count(), 8);
+        QCOMPARE(list->count(), 12);
         QCOMPARE(list->item(7)->text(), QStringLiteral("Color Table\t\t\t\t\tACT"));
+        QCOMPARE(list->item(11)->text(), QStringLiteral("Design Tokens\t\t\t\tJSON"));
     }
 
     void emptyListKeepsNextDisabled()
@@ -153,6 +159,9 @@ private slots:
         QTest::newRow("wrong extension") << 3 << "x.act" << false;
         QTest::newRow("aco") << 3 << "x.aco" << true;
         QTest::newRow("missing folder") << 7 << "nope/x.act" << false;
+        QTest::newRow("tokens") << 11 << "x.tokens.json" << true;
+        QTest::newRow("tokens need both endings") << 11 << "x.json" << false;
+        QTest::newRow("custom properties are .css") << 10 << "x.css" << true;
     }
     void locationRules()
     {
@@ -223,6 +232,47 @@ private slots:
         const QByteArray text = f.readAll();
         QVERIFY(text.contains("Entries: 2\r\n"));
         QVERIFY(text.endsWith("0 0 65535\r\nColor 1\r\n0 257 65535\r\nColor 2\r\n"));
+    }
+
+    // The named formats written from the wizard carry the favourites' names
+    // and number the other colours after them.
+    void finishWritesNamedPalettes_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("numbered");
+        QTest::newRow("gpl") << int(ExportFormat::Gpl) << "w.gpl" << "" << "Color 3";
+        QTest::newRow("ase") << int(ExportFormat::Ase) << "w.ase" << "" << "Color 3";
+        QTest::newRow("css custom properties") << int(ExportFormat::CssVars) << "w.css" << "" << "Color3";
+        QTest::newRow("tokens") << int(ExportFormat::Tokens) << "w.tokens.json" << "palette." << "Color 3";
+    }
+
+    void finishWritesNamedPalettes()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, file);
+        QFETCH(QString, prefix);
+        QFETCH(QString, numbered);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        TfrmExport w;
+        w.setGroups(sampleGroups(2, 1));
+        w.Reset();
+        child<QCheckBox>(&w, "chkMixer")->click();
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        child<QListWidget>(&w, "lstType")->setCurrentRow(format);
+        next->click();
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QVERIFY(next->isEnabled());
+        next->click();
+        next->click();
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        const PaletteFileResult r = PaletteFile::Read(path);
+        QVERIFY2(r.ok(), qPrintable(r.message));
+        QCOMPARE(r.colors, (QList<TColor>{MakeColor(0, 100, 200), MakeColor(1, 100, 200), MakeColor(0, 0, 255)}));
+        QCOMPARE(r.names, (QStringList{prefix + "Fav0", prefix + "Fav1", prefix + numbered}));
     }
 
     void failedWriteStaysOnFinish()

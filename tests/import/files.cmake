@@ -5,7 +5,7 @@ if(TARGET tv::favorites)
 endif()
 tv_add_test(tst_import
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_PaletteReaders.cpp ${CMAKE_CURRENT_LIST_DIR}/tst_TfrmImport.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/tst_ThirdPartyPalettes.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/tst_ThirdPartyPalettes.cpp ${CMAKE_CURRENT_LIST_DIR}/tst_NamedPalettes.cpp
   LIBS ${tv_import_test_libs}
   GUI)
 if(TARGET tv::favorites)

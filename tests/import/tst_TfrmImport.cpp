@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -76,6 +77,10 @@ private slots:
         QTest::newRow("GIF Image") << 1 << "GIF Image" << "GIF";
         QTest::newRow("Adobe Photoshop Color Palette") << 2 << "Adobe Photoshop Color Palette" << "ACO";
         QTest::newRow("Color Table") << 3 << "Color Table" << "ACT";
+        QTest::newRow("GIMP Palette") << 4 << "GIMP Palette" << "GPL";
+        QTest::newRow("Adobe Swatch Exchange") << 5 << "Adobe Swatch Exchange" << "ASE";
+        QTest::newRow("CSS Custom Properties") << 6 << "CSS Custom Properties" << "CSS";
+        QTest::newRow("Design Tokens") << 7 << "Design Tokens" << "JSON";
     }
     // With a tab width of 31 dialog units every code stands at the fifth tab
     // stop: in the layout, and where the list draws it.
@@ -88,6 +93,115 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         verifyTabColumn(child<QListWidget>(&w, "lstType"), row, name, code, 31, 5);
+    }
+
+    // Every type is in view without scrolling, and every description fits
+    // its box.
+    void allTypesAndDescriptionsShow()
+    {
+        TfrmImport w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QListWidget* list = child<QListWidget>(&w, "lstType");
+        QCOMPARE(list->count(), 8);
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(7))));
+        QLabel* description = child<QLabel>(&w, "lblDescription");
+        for (int type = 0; type < list->count(); ++type) {
+            list->setCurrentRow(type);
+            QVERIFY2(description->heightForWidth(description->width()) <= description->height(),
+                     qPrintable(description->text()));
+        }
+        const QWidget* box = description->parentWidget();
+        QVERIFY(box->geometry().top() > list->geometry().bottom());
+        QCOMPARE(box->geometry().bottom() + 1, 231);
+    }
+
+    // The named palettes arrive with their names, through the same filter.
+    void namedPaletteImport_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("filter");
+        const QByteArray ase = QByteArray::fromHex("41534546000100000000000200010000001c00040053006b0079000052474220"
+                                                   "3ecccccd3f19999a3f4ccccd0000"
+                                                   "00010000000e000100004772617900000000" "0002");
+        QTest::newRow("gpl") << 4 << "p.gpl" << QByteArray("GIMP Palette\nName: p\n#\n102 153 204\tSky\n0 0 0\tBlack\n")
+                             << "GIMP Palette (*.gpl)";
+        QTest::newRow("ase") << 5 << "p.ase" << ase << "Adobe Swatch Exchange (*.ase)";
+        QTest::newRow("css") << 6 << "p.css" << QByteArray(":root {\n  --Sky: #6699cc;\n  --Black: #000;\n}\n")
+                             << "CSS Style Sheet (*.css)";
+        QTest::newRow("tokens") << 7 << "p.tokens.json"
+                                << QByteArray("{\"Sky\": {\"$type\": \"color\", \"$value\": \"#6699cc\"}, "
+                                              "\"Black\": {\"$type\": \"color\", \"$value\": \"#000000\"}}")
+                                << "Design Tokens (*.tokens.json)";
+    }
+
+    void namedPaletteImport()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, filter);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QStringList messages;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { messages << m.text; });
+        QString shownFilter;
+        w.setFileDialog([&](const QString&, const QString& fl, const QString&) {
+            shownFilter = fl;
+            return path;
+        });
+        goToPage2(w, type);
+        child<QPushButton>(&w, "cmdBrowse")->click();
+        QCOMPARE(shownFilter, filter);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        QVERIFY(next->isEnabled());
+        next->click();
+        next->click();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        // The grey option (checked) leaves the black out.
+        QCOMPARE(rec.calls, (QStringList{"begin", "add Sky 1", "end 1"}));
+        QCOMPARE(rec.colors, QList<TColor>{MakeColor(102, 153, 204)});
+    }
+
+    // A malformed named palette adds nothing, says what is wrong with which
+    // file, and the wizard stays for another choice.
+    void malformedNamedPaletteStays()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.gpl"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("GIMP Palette\n1 2 3 fine\n1 2 999 broken\n");
+        f.close();
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QList<TWizardDialog::Message> messages;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { messages << m; });
+        w.show();
+        goToPage2(w, 4);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, QMessageBox::Warning);
+        QVERIFY2(messages[0].text.contains(path) && messages[0].text.contains(QStringLiteral("line 3")),
+                 qPrintable(messages[0].text));
+        QVERIFY(rec.calls.isEmpty());
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.currentPage(), 3);
     }
 
     void resetAfterUse()
@@ -458,6 +572,8 @@ private slots:
         QTest::newRow("act that vanished") << 3 << "gone.act" << false << false;
         // Refused, never opened: opening a FIFO blocks until a writer comes.
         QTest::newRow("act become a FIFO") << 3 << "pipe.act" << false << true;
+        QTest::newRow("gpl that vanished") << 4 << "gone.gpl" << true << false;
+        QTest::newRow("tokens become a FIFO") << 7 << "pipe.tokens.json" << true << true;
     }
     void fileErrorsNameTheFileWithWarning()
     {

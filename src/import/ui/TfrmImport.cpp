@@ -33,7 +33,7 @@ struct SourceType {
     const char* filter;
 };
 
-constexpr SourceType sources[4] = {
+constexpr SourceType sources[] = {
     {"Website\t\t\t\t\tURL",
      "Import all of the colors from any website on the internet.\r\n\r\nImports all style sheet colors from any "
      "website or style sheet.",
@@ -43,7 +43,28 @@ constexpr SourceType sources[4] = {
      ".aco", "Photoshop Color Palette (*.aco)|*.aco"},
     {"Color Table\t\t\t\tACT", "Import all color swatches from a Color Table file.", ".act",
      "Color Table file (*.act)|*.act"},
+    {"GIMP Palette\t\t\t\tGPL",
+     "Import all colors and their names from a GIMP palette, as GIMP, Inkscape, Krita and many other programs "
+     "save them.",
+     ".gpl", "GIMP Palette (*.gpl)|*.gpl"},
+    {"Adobe Swatch Exchange\t\t\tASE",
+     "Import all color swatches and their names from an Adobe Swatch Exchange file. CMYK swatches are converted "
+     "without a color profile.",
+     ".ase", "Adobe Swatch Exchange (*.ase)|*.ase"},
+    {"CSS Custom Properties\t\t\tCSS",
+     "Import every custom property (CSS variable) whose value is a color from a style sheet, named after the "
+     "property.",
+     ".css", "CSS Style Sheet (*.css)|*.css"},
+    {"Design Tokens\t\t\t\tJSON",
+     "Import all color tokens from a design token file (W3C Design Tokens format), named after their groups and "
+     "tokens.",
+     ".tokens.json", "Design Tokens (*.tokens.json)|*.tokens.json"},
 };
+
+constexpr int sourceCount = int(std::size(sources));
+
+// The reader of each file type from 4 on.
+constexpr PaletteKind namedKinds[] = {PaletteKind::Gpl, PaletteKind::Ase, PaletteKind::CssVars, PaletteKind::Tokens};
 
 const QString httpPrefix = QStringLiteral("http://");
 
@@ -80,11 +101,20 @@ void TfrmImport::FormCreate()
         lstType->addItem(QString::fromLatin1(s.itemText));
     connect(lstType, &QListWidget::itemClicked, this, &TfrmImport::lstTypeClick);
     connect(lstType, &QListWidget::currentRowChanged, this, &TfrmImport::lstTypeClick);
+    // The list shows every type without scrolling: a vertical scroll bar
+    // would cover the codes in the second column. With four types this is
+    // the list of 84 pixels above a description box of 118 at y = 113; each
+    // further type takes a row from the description box, which ends at 231.
+    const int listHeight =
+        std::max(84, lstType->sizeHintForRow(0) * lstType->count() + 2 * lstType->frameWidth());
+    lstType->setGeometry(8, 22, 266, listHeight);
+    lstType->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int descriptionTop = 22 + listHeight + 7;
     auto* description = new QGroupBox(QStringLiteral(" Description "), p1);
-    description->setGeometry(8, 113, 266, 118);
+    description->setGeometry(8, descriptionTop, 266, 231 - descriptionTop);
     lblDescription = new QLabel(description);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription->setGeometry(11, 17, 244, 90);
+    lblDescription->setGeometry(11, 17, 244, description->height() - 28);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -132,7 +162,7 @@ void TfrmImport::Reset()
 
 int TfrmImport::sourceType() const
 {
-    return std::clamp(lstType->currentRow(), 0, 3);
+    return std::clamp(lstType->currentRow(), 0, sourceCount - 1);
 }
 
 void TfrmImport::showPage(int page)
@@ -283,8 +313,8 @@ void TfrmImport::importFile(int type)
     const ImportError read = PaletteFile::ReadBytes(path, bytes, refusal);
     if (read != ImportError::None) {
         showFileError(read == ImportError::OpenFailed ? ImportWizardErrorText(ImportWizardError::OpenFailed, path) : refusal);
-        // A GIF error leaves the wizard open; a palette file that cannot be opened closes it.
-        m_stayOpen = type == 1;
+        // A GIF or named-palette error leaves the wizard open; an ACO or ACT file that cannot be opened closes it.
+        m_stayOpen = type == 1 || type >= 4;
         return;
     }
     QBuffer file(&bytes);
@@ -300,8 +330,19 @@ void TfrmImport::importFile(int type)
         filter.offerAll(r.colors);
     } else if (type == 2) {
         filter.offerAll(AcoReader::Read(file));
-    } else {
+    } else if (type == 3) {
         filter.offerAll(ActReader::Read(file));
+    } else {
+        const PaletteFileResult r = PaletteFile::DecodeNamed(namedKinds[type - 4], bytes, path);
+        if (!r.ok()) {
+            // A malformed file adds nothing; the wizard stays so that another may be chosen.
+            showFileError(r.message);
+            m_stayOpen = true;
+            return;
+        }
+        // The names travel with the colours; an empty one takes the favourites' default.
+        for (qsizetype i = 0; i < r.colors.size(); ++i)
+            filter.offer(r.colors[i], r.names.value(i));
     }
     addAccepted(filter, path);
 }

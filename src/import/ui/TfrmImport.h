@@ -18,7 +18,9 @@ class TImportFilter;
 
 // The import wizard: a three-page modal dialog (source type, location and
 // options, confirmation) that appends the colours of a web site, a GIF's
-// colour table, an ACO or an ACT file to the favourites.
+// colour table, an ACO or an ACT file, or the named colours of a GIMP
+// palette, an Adobe Swatch Exchange file, a style sheet's custom properties
+// or a design token file (types 4 to 7, with their names) to the favourites.
 //
 // Use from the main window:
 //   TfrmImport* w = new TfrmImport(mainWindow);   // once, at start-up
