@@ -110,6 +110,26 @@ QString SettingsFolder()
     return dir;
 }
 
+QString UserGuideFolder()
+{
+    const QString home = qEnvironmentVariable("TINTVALE_HOME");
+    if (!home.isEmpty())
+        return QDir(home).absoluteFilePath(QStringLiteral("guides"));
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/guides");
+}
+
+QStringList GuideFolders()
+{
+    QStringList folders{UserGuideFolder()};
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .absoluteFilePath(QStringLiteral("../share/tintvale-studio/guides"));
+    folders << QDir::cleanPath(installed);
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        folders << dir + QStringLiteral("/guides");
+    folders.removeDuplicates();
+    return folders;
+}
+
 QString SettingsFilePath()
 {
     return SettingsFolder() + QStringLiteral("/tvstudio.ini");

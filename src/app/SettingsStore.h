@@ -57,6 +57,13 @@ const SettingDef& SettingDefinition(SettingKey key);
 QString SettingsFolder();
 QString SettingsFilePath();
 
+// The colour guides' folders, the user's first: $TINTVALE_HOME/guides when
+// that is set, else "guides" in the user's data folder; then the installed
+// data beside the program (../share/tintvale-studio/guides, which the build
+// tree has too) and "guides" in the system's data folders for the program.
+QString UserGuideFolder();
+QStringList GuideFolders();
+
 // The text of "tvstudio.ini" as bytes, as the store reads and writes it.
 // Lines end in CR LF, LF or CR; "[Section]" starts a section; "key=value"
 // (not starting with ";") is a key. Names compare without regard to case.

@@ -3,7 +3,11 @@
 #include "TStudioSession.h"
 #include "TfrmAnalyzer.h"
 #include "TfrmMixer.h"
+#include "PortalColorPicker.h"
+#include "TfrmPantone.h"
+#include "TfrmScreenPicker.h"
 
+#include <QTimer>
 #include <QToolButton>
 
 TStudioTools::TStudioTools(TStudioSession& session, TStudioViews& views, SettingsStore settings, QWidget* owner)
@@ -49,6 +53,80 @@ TfrmAnalyzer* TStudioTools::analyzer()
         });
     }
     return m_analyzer;
+}
+
+TfrmPantone* TStudioTools::pantone()
+{
+    if (!m_pantone)
+        m_pantone = new TfrmPantone(m_session, m_views, m_settings, GuideFolders(), UserGuideFolder(), m_owner);
+    return m_pantone;
+}
+
+void TStudioTools::showPantone()
+{
+    pantone()->show();
+    m_pantone->raise();
+}
+
+TfrmScreenPicker* TStudioTools::screenPicker()
+{
+    if (!m_picker) {
+        m_picker = new TfrmScreenPicker(m_owner);
+        connect(m_picker, &TfrmScreenPicker::picked, this, [this](TColor c) {
+            m_session.SetBaseColor(c);
+            showAfterPicking();
+        });
+        connect(m_picker, &TfrmScreenPicker::cancelled, this, &TStudioTools::showAfterPicking);
+    }
+    return m_picker;
+}
+
+void TStudioTools::startPicking()
+{
+    if (m_picking)
+        return;
+    m_picking = true;
+    if (PortalColorPicker::Needed()) {
+        auto* portal = new PortalColorPicker(this);
+        connect(portal, &PortalColorPicker::picked, this, [this, portal](TColor c) {
+            m_picking = false;
+            m_session.SetBaseColor(c);
+            portal->deleteLater();
+        });
+        connect(portal, &PortalColorPicker::cancelled, this, [this, portal] {
+            m_picking = false;
+            portal->deleteLater();
+        });
+        portal->pick();
+        return;
+    }
+    hideForPicking();
+    QTimer::singleShot(150, this, [this] {
+        QRect desktop;
+        const QImage snapshot = TfrmScreenPicker::GrabDesktop(desktop);
+        if (snapshot.isNull()) {
+            showAfterPicking();
+            return;
+        }
+        screenPicker()->start(snapshot, desktop);
+    });
+}
+
+void TStudioTools::hideForPicking()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_owner})
+        if (w)
+            w->hide();
+}
+
+void TStudioTools::showAfterPicking()
+{
+    m_picking = false;
+    if (m_analyzerButton && m_analyzerButton->isChecked())
+        analyzer()->show();
+    if (m_mixerButton && m_mixerButton->isChecked())
+        mixer()->show();
+    m_owner->show();
 }
 
 void TStudioTools::mixerButtonClicked(bool down)
@@ -97,5 +175,5 @@ QList<TColor> TStudioTools::mixerColors()
 
 QList<QPair<SettingKey, QString>> TStudioTools::closingSettings()
 {
-    return analyzer()->closingSettings() + mixer()->closingSettings();
+    return analyzer()->closingSettings() + mixer()->closingSettings() + pantone()->closingSettings();
 }

@@ -14,8 +14,11 @@ class TStudioSession;
 class TStudioViews;
 class TfrmAnalyzer;
 class TfrmMixer;
+class TfrmPantone;
+class TfrmScreenPicker;
 
-// The tool windows of the main window (colour mixer, scheme analyzer) and
+// The tool windows of the main window (colour mixer, scheme analyzer, guide
+// lookup) and
 // their toolbar buttons. A window is built when it is first wanted, so
 // start-up does not pay for it; it then behaves as if it had been there from
 // the start: the mixer's start colour is the base colour the session started
@@ -43,6 +46,17 @@ public:
     // Analyzer (Ctrl+A) presses the button and runs the same.
     void analyzerButtonClicked(bool down);
     void showAnalyzer();
+    // Pantone Lookup: shows the guide lookup.
+    void showPantone();
+
+    // Screen Color Picker (F3): hides the tool windows and the main window,
+    // waits for the screen to repaint without them (150 ms), freezes the
+    // desktop and shows the picker. A pick makes the pixel the base colour;
+    // after a pick or Escape the tool windows whose toggle button is down and
+    // the main window come back, the lookup stays hidden. Where a program may
+    // not read the screen (Wayland), the desktop portal picks instead.
+    void startPicking();
+    TfrmScreenPicker* screenPicker();
 
     // The mixer's colours (steps + 2), the export's and print's mixer group.
     QList<TColor> mixerColors();
@@ -51,6 +65,7 @@ public:
 
     TfrmMixer* mixer();
     TfrmAnalyzer* analyzer();
+    TfrmPantone* pantone();
 
 private:
     TStudioSession& m_session;
@@ -62,4 +77,10 @@ private:
     QPointer<QToolButton> m_analyzerButton;
     QPointer<TfrmMixer> m_mixer;
     QPointer<TfrmAnalyzer> m_analyzer;
+    QPointer<TfrmPantone> m_pantone;
+    QPointer<TfrmScreenPicker> m_picker;
+    bool m_picking = false;
+
+    void hideForPicking();
+    void showAfterPicking();
 };

@@ -48,15 +48,19 @@ void RenderMixStrip(QPainter& p, QSize size, const QList<TColor>& colors)
     GdiPaint::Line(p, 0, h - 1, w, h - 1, BtnHighlight);
 }
 
-void RenderListEntry(QPainter& p, const QRect& item, const QString& name, TColor color, bool selected, bool focus,
-                     const QFont& font)
+namespace {
+// The owner-drawn rows of the tool lists: the name at (textX, 5) and the
+// swatch, each relative to the item.
+void renderEntry(QPainter& p, const QRect& item, const QString& name, TColor color, bool selected, bool focus,
+                 const QFont& font, int textX, QRect swatch)
 {
     const int l = item.left(), t = item.top();
     GdiPaint::FillRect(p, l, t, item.right() + 1, item.bottom() + 1, selected ? Highlight : kWindow);
     p.setFont(font);
     p.setPen(ToQColor(selected ? HighlightText : WindowText));
-    p.drawText(QRect(l + 25, t + 5, item.width() - 27, item.height() - 5), Qt::AlignLeft | Qt::AlignTop, name);
-    GdiPaint::Rectangle(p, l + 3, t + 3, l + 19, t + 19, clBlack, color);
+    p.drawText(QRect(l + textX, t + 5, item.width() - textX - 2, item.height() - 5), Qt::AlignLeft | Qt::AlignTop, name);
+    swatch.translate(l, t);
+    GdiPaint::Rectangle(p, swatch.left(), swatch.top(), swatch.right() + 1, swatch.bottom() + 1, clBlack, color);
     if (focus) {
         QPen pen(ToQColor(selected ? HighlightText : WindowText));
         pen.setStyle(Qt::DotLine);
@@ -64,6 +68,19 @@ void RenderListEntry(QPainter& p, const QRect& item, const QString& name, TColor
         p.setBrush(Qt::NoBrush);
         p.drawRect(item.adjusted(0, 0, -1, -1));
     }
+}
+} // namespace
+
+void RenderListEntry(QPainter& p, const QRect& item, const QString& name, TColor color, bool selected, bool focus,
+                     const QFont& font)
+{
+    renderEntry(p, item, name, color, selected, focus, font, 25, QRect(3, 3, 16, 16));
+}
+
+void RenderGuideEntry(QPainter& p, const QRect& item, const QString& name, TColor color, bool selected, bool focus,
+                      const QFont& font)
+{
+    renderEntry(p, item, name, color, selected, focus, font, 86, QRect(2, 2, 78, 19));
 }
 
 void RenderSample(QPainter& p, QSize size, TColor fill, TColor text, const QFont& font)

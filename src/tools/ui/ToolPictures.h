@@ -28,6 +28,12 @@ void RenderMixStrip(QPainter& p, QSize size, const QList<TColor>& colors);
 void RenderListEntry(QPainter& p, const QRect& item, const QString& name, TColor color, bool selected, bool focus,
                      const QFont& font);
 
+// An entry of the guide lookup's list (23 pixels high): the highlight colour
+// when selected, else the window colour; the name at (86, 5); a
+// black-outlined swatch (2, 2)-(80, 21); the dotted focus frame.
+void RenderGuideEntry(QPainter& p, const QRect& item, const QString& name, TColor color, bool selected, bool focus,
+                      const QFont& font);
+
 // The analyzer's sample: the fill colour inside a shadow and a highlight
 // outline, with the two sample lines in the text colour.
 void RenderSample(QPainter& p, QSize size, TColor fill, TColor text, const QFont& font);
