@@ -8,9 +8,14 @@
 #include "TStudioViews.h"
 #include "TfrmAnalyzer.h"
 #include "TfrmMixer.h"
+#include "TfrmPantone.h"
+#include "ScreenPicker.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
+#include <QPixmap>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -56,6 +61,58 @@ void BM_AnalyzerWindowRefresh5000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_AnalyzerWindowRefresh5000)->Unit(benchmark::kMicrosecond);
+
+// Opening the lookup on the 949-colour xkcd guide and painting its list.
+void BM_LookupOpensXkcd(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    TStudioSession session;
+    NoViews views;
+    TfrmPantone lookup(session, views, SettingsStore(dir.filePath(QStringLiteral("tvstudio.ini"))),
+                       {QStringLiteral(TV_GUIDE_DIR)}, dir.path());
+    auto* types = lookup.findChild<QComboBox*>(QStringLiteral("cboTypes"));
+    const int xkcd = types->findText(QStringLiteral("xkcd Color Survey"));
+    auto* list = lookup.findChild<QListView*>(QStringLiteral("lstColors"));
+    lookup.show();
+    for (auto _ : state) {
+        types->setCurrentIndex(0);
+        types->setCurrentIndex(xkcd);
+        benchmark::DoNotOptimize(list->grab());
+    }
+}
+BENCHMARK(BM_LookupOpensXkcd)->Unit(benchmark::kMicrosecond);
+
+// One keystroke in the filter box over the xkcd guide.
+void BM_LookupFilterKeystroke(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    TStudioSession session;
+    NoViews views;
+    TfrmPantone lookup(session, views, SettingsStore(dir.filePath(QStringLiteral("tvstudio.ini"))),
+                       {QStringLiteral(TV_GUIDE_DIR)}, dir.path());
+    auto* types = lookup.findChild<QComboBox*>(QStringLiteral("cboTypes"));
+    types->setCurrentIndex(types->findText(QStringLiteral("xkcd Color Survey")));
+    auto* filter = lookup.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+    const QStringList texts{QStringLiteral("g"), QStringLiteral("gr"), QStringLiteral("gre"), QStringLiteral("gree")};
+    int i = 0;
+    for (auto _ : state)
+        filter->setText(texts[i++ % texts.size()]);
+}
+BENCHMARK(BM_LookupFilterKeystroke)->Unit(benchmark::kMicrosecond);
+
+// One magnifier tick: the zoom picture from the frozen desktop.
+void BM_MagnifierTick(benchmark::State& state)
+{
+    QImage desktop(1920, 1080, QImage::Format_RGB32);
+    desktop.fill(QColor(40, 90, 160));
+    int x = 0;
+    for (auto _ : state) {
+        x = (x + 7) % 1920;
+        const QImage zoom = ScreenPicker::MagnifierPicture(desktop, QPoint(x, 540));
+        benchmark::DoNotOptimize(QPixmap::fromImage(zoom));
+    }
+}
+BENCHMARK(BM_MagnifierTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -7,6 +7,8 @@
 #include "TfrmAnalyzer.h"
 #include "TfrmExport.h"
 #include "TfrmMixer.h"
+#include "TfrmPantone.h"
+#include "TfrmScreenPicker.h"
 #include "TfrmStudioMain.h"
 #include "paint/ColorMime.h"
 
@@ -14,6 +16,9 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QDropEvent>
@@ -41,6 +46,9 @@ private slots:
     void settingsSurviveARestart();
     void exportTakesTheMixerGroup();
     void analyzerFollowsTheFavourites();
+    void pickerTakesAPixelOfTheScreen();
+    void pickerPanelJumps();
+    void escapeLeavesThePicker();
 
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("tvstudio.ini")); }
@@ -305,6 +313,77 @@ void tst_StudioTools::analyzerFollowsTheFavourites()
     favs.deleteSelected();
     QCOMPARE(backgrounds->model()->rowCount(), 3);
     QCOMPARE(backgrounds->currentIndex().data().toString(), QStringLiteral("Black"));
+}
+
+// A window of a known colour stands on the screen; the picker freezes the
+// desktop without the studio's windows and a click takes that pixel.
+void tst_StudioTools::pickerTakesAPixelOfTheScreen()
+{
+    auto w = makeWindow();
+    QWidget target(nullptr, Qt::FramelessWindowHint);
+    target.setAutoFillBackground(true);
+    QPalette pal = target.palette();
+    pal.setColor(QPalette::Window, QColor(12, 200, 99));
+    target.setPalette(pal);
+    target.setGeometry(300, 300, 60, 60);
+    target.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&target));
+    child<QToolButton>(w.get(), "tbColorMixer")->click();
+    w->toolWindows().showPantone();
+    QVERIFY(w->toolWindows().pantone()->isVisible());
+
+    action(w.get(), "ScreenColorPicker1")->trigger();
+    QVERIFY(!w->isVisible());
+    QVERIFY(!w->toolWindows().mixer()->isVisible());
+    TfrmScreenPicker* picker = nullptr;
+    QTRY_VERIFY((picker = w->findChild<TfrmScreenPicker*>()) && picker->isVisible());
+    QCOMPARE(picker->geometry(), QGuiApplication::primaryScreen()->virtualGeometry());
+    const QPoint spot = QPoint(330, 330) - picker->geometry().topLeft();
+    QCOMPARE(picker->snapshot().pixelColor(spot), QColor(12, 200, 99));
+    QTest::mouseClick(picker, Qt::LeftButton, {}, spot);
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(w->WheelColors()[0], MakeColor(12, 200, 99));
+    QVERIFY(w->isVisible());
+    QVERIFY(w->toolWindows().mixer()->isVisible());
+    QVERIFY(!w->toolWindows().pantone()->isVisible()); // the lookup stays hidden
+    QVERIFY(!w->toolWindows().analyzer()->isVisible());
+}
+
+void tst_StudioTools::pickerPanelJumps()
+{
+    TfrmScreenPicker picker;
+    QImage snapshot(800, 600, QImage::Format_RGB32);
+    snapshot.fill(QColor(1, 2, 3));
+    picker.start(snapshot, QRect(-200, 0, 800, 600)); // a screen left of the primary one
+    QCOMPARE(picker.panelLeft(), 8);
+    picker.tick(QPoint(-200 + 20, 20)); // onto the panel at the top left
+    QCOMPARE(picker.panelLeft(), 800 - 113 - 8);
+    picker.tick(QPoint(-200 + 20, 20)); // off it again: stays
+    QCOMPARE(picker.panelLeft(), 800 - 113 - 8);
+    picker.tick(QPoint(-200 + 700, 60));
+    QCOMPARE(picker.panelLeft(), 8);
+    // The magnifier and the colour show the snapshot under the pointer.
+    picker.tick(QPoint(-200 + 400, 300));
+    auto* zoom = child<QLabel>(&picker, "imgZoom");
+    QCOMPARE(zoom->pixmap().toImage().pixelColor(54, 33), QColor(1, 2, 3));
+    QCOMPARE(zoom->pixmap().toImage().pixelColor(50, 33), QColor(254, 253, 252)); // the inverted cross-hair
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(400, 300));
+    QVERIFY(!picker.isVisible());
+}
+
+void tst_StudioTools::escapeLeavesThePicker()
+{
+    auto w = makeWindow();
+    child<QToolButton>(w.get(), "tbAnalyzer")->click();
+    const TColor base = w->WheelColors()[0];
+    child<QToolButton>(w.get(), "tbPicker")->click();
+    TfrmScreenPicker* picker = nullptr;
+    QTRY_VERIFY((picker = w->findChild<TfrmScreenPicker*>()) && picker->isVisible());
+    QTest::keyClick(picker, Qt::Key_Escape);
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(w->WheelColors()[0], base);
+    QVERIFY(w->isVisible());
+    QVERIFY(w->toolWindows().analyzer()->isVisible());
 }
 
 TV_REGISTER_TEST(tst_StudioTools);

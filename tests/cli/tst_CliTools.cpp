@@ -2,6 +2,8 @@
 
 #include "TestRegistry.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 // mix, contrast and analyze through the real command line.
@@ -13,6 +15,7 @@ private slots:
     void refuses_data();
     void refuses();
     void helpListsTools();
+    void guideListsInFileOrder();
 };
 
 void tst_CliTools::prints_data()
@@ -45,6 +48,8 @@ void tst_CliTools::prints_data()
     QTest::newRow("analyze white background")
         << QStringList{"analyze", "--bg", "2", "--fav", "808080:Mid grey", "--fav", "102030:Ink: deep"}
         << "808080\tMid grey\n102030\tInk: deep\n000000\tBlack\n";
+    QTest::newRow("guide nearest") << QStringList{"guide", TV_GUIDE_DIR "/CSS Named Colors.csv", "--nearest", "#653398"}
+                                   << "663399\trebeccapurple\n";
     QTest::newRow("analyze empty name on black") << QStringList{"analyze", "--fav", "FFFF00:", "--bg", "2"}
                                         << "FFFF00\t\nFFFFFF\tWhite\n";
 }
@@ -82,6 +87,9 @@ void tst_CliTools::refuses_data()
     QTest::newRow("analyze fav bad colour") << QStringList{"analyze", "--fav", "80808:Grey", "--bg", "0"};
     QTest::newRow("analyze fav missing") << QStringList{"analyze", "--bg", "0", "--fav"};
     QTest::newRow("analyze stray") << QStringList{"analyze", "--bg", "0", "808080"};
+    QTest::newRow("guide no file") << QStringList{"guide"};
+    QTest::newRow("guide bad nearest") << QStringList{"guide", TV_GUIDE_DIR "/CSS Named Colors.csv", "--nearest", "red"};
+    QTest::newRow("guide nearest missing") << QStringList{"guide", TV_GUIDE_DIR "/CSS Named Colors.csv", "--nearest"};
 }
 
 void tst_CliTools::refuses()
@@ -99,8 +107,27 @@ void tst_CliTools::helpListsTools()
 {
     const CliRun r = RunCli({"--help"});
     QCOMPARE(r.exitCode, 0);
-    for (const char* name : {"mix", "contrast", "analyze"})
+    for (const char* name : {"mix", "contrast", "analyze", "guide"})
         QVERIFY2(r.out.contains(QStringLiteral("  %1 ").arg(QLatin1String(name))), name);
+}
+
+// A table with bad lines: the good ones in file order, the skipped counted
+// on stderr; a file that cannot be read is exit 1.
+void tst_CliTools::guideListsInFileOrder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("g.csv"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Zed,1,2,3\nbroken\nAlpha,300,0,0\nx,1,y,2\n");
+    f.close();
+    const CliRun r = RunCli({"guide", path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QStringLiteral("010203\tZed\n2C0000\tAlpha\n"));
+    QVERIFY2(r.err.contains(QStringLiteral("2 lines")), qPrintable(r.err));
+    const CliRun missing = RunCli({"guide", dir.filePath(QStringLiteral("none.csv"))});
+    QCOMPARE(missing.exitCode, 1);
+    QCOMPARE(missing.out, QString());
 }
 
 TV_REGISTER_TEST(tst_CliTools);

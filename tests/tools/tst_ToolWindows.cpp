@@ -7,6 +7,8 @@
 #include "TStudioViews.h"
 #include "TfrmAnalyzer.h"
 #include "TfrmMixer.h"
+#include "TfrmPantone.h"
+#include "paint/ColorMime.h"
 #include "paint/QtColor.h"
 
 #include "TestRegistry.h"
@@ -23,6 +25,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QPushButton>
+#include <QDir>
+#include <QFile>
 
 #include "TChannelBar.h"
 #include "TPaintBox.h"
@@ -58,6 +63,11 @@ private slots:
     void mixerPaintsTrueColours();
     void sampleAndReverse();
     void contrastPage();
+    void lookupPicksTheColour_data();
+    void lookupPicksTheColour();
+    void lookupSwitchesAndFilters();
+    void lookupNearestAndDrag();
+    void lookupAbsentGuide();
 
 private:
     SettingsStore settings() const { return SettingsStore(m_dir->filePath(QStringLiteral("tvstudio.ini"))); }
@@ -69,6 +79,24 @@ private:
     {
         return w->findChild<T*>(QLatin1String(name));
     }
+    // A lookup over one guide folder holding solid.csv and a further table.
+    std::unique_ptr<TfrmPantone> lookup()
+    {
+        const QString folder = m_dir->filePath(QStringLiteral("guides"));
+        QDir().mkpath(folder);
+        QFile solid(folder + QStringLiteral("/solid.csv"));
+        if (solid.open(QIODevice::WriteOnly))
+            solid.write("Yellow,247,224,23\nWarm Red,249,66,58\nReflex Blue,23,23,150\nRed 032,239,43,45\n");
+        solid.close();
+        QFile extra(folder + QStringLiteral("/greys.csv"));
+        if (extra.open(QIODevice::WriteOnly))
+            extra.write("light,200,200,200\nmid,128,128,128\n");
+        extra.close();
+        auto w = std::make_unique<TfrmPantone>(*m_session, m_views, settings(), QStringList{folder}, folder);
+        w->show();
+        return w;
+    }
+    QPoint rowCentre(QListView* list, int row) { return list->visualRect(list->model()->index(row, 0)).center(); }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TStudioSession> m_session;
     Views m_views;
@@ -240,6 +268,103 @@ void tst_ToolWindows::contrastPage()
     favs.rename(2, QStringLiteral("leaf"));
     w.refresh();
     QCOMPARE(table->topLevelItem(2)->text(0), QStringLiteral("leaf"));
+}
+
+void tst_ToolWindows::lookupPicksTheColour_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("double-click") << "double-click";
+    QTest::newRow("Enter on the list") << "enter";
+    QTest::newRow("Select Color") << "button";
+}
+
+void tst_ToolWindows::lookupPicksTheColour()
+{
+    QFETCH(QString, how);
+    auto w = lookup();
+    auto* list = child<QListView>(w.get(), "lstColors");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
+    QCOMPARE(w->selectedEntry(), 2);
+    if (how == QLatin1String("double-click"))
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
+    else if (how == QLatin1String("enter"))
+        QTest::keyClick(list, Qt::Key_Return);
+    else
+        child<QPushButton>(w.get(), "cmdSelect")->click();
+    QCOMPARE(m_session->baseColor(), MakeColor(23, 23, 150));
+}
+
+void tst_ToolWindows::lookupSwitchesAndFilters()
+{
+    auto w = lookup();
+    auto* types = child<QComboBox>(w.get(), "cboTypes");
+    QCOMPARE(types->count(), 4);
+    QCOMPARE(types->itemText(3), QStringLiteral("greys"));
+    w->selectEntry(3);
+    types->setCurrentIndex(3);
+    QCOMPARE(w->selectedEntry(), 0); // a guide opens on its first colour
+    types->setCurrentIndex(0);
+    QCOMPARE(w->selectedEntry(), 0);
+
+    auto* filter = child<QLineEdit>(w.get(), "txtFilter");
+    auto* list = child<QListView>(w.get(), "lstColors");
+    w->selectEntry(3);
+    QTest::keyClicks(filter, QStringLiteral("RED"));
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Warm Red"));
+    QCOMPARE(w->selectedEntry(), 3); // still shown, still selected
+    QTest::keyClick(filter, Qt::Key_Up);
+    QCOMPARE(w->selectedEntry(), 1);
+    QTest::keyClick(filter, Qt::Key_Return);
+    QCOMPARE(m_session->baseColor(), MakeColor(249, 66, 58));
+    filter->setText(QStringLiteral("yellow"));
+    QCOMPARE(w->selectedEntry(), 0); // the selection was filtered out: the first shown
+    filter->setText(QStringLiteral("nothing like it"));
+    QCOMPARE(w->selectedEntry(), -1);
+    QVERIFY(!child<QPushButton>(w.get(), "cmdSelect")->isEnabled());
+
+    // The list and the button follow the window's height.
+    w->resize(210, 400);
+    QCOMPARE(child<QPushButton>(w.get(), "cmdSelect")->y(), 400 - 54);
+    QCOMPARE(w->width(), 210);
+}
+
+void tst_ToolWindows::lookupNearestAndDrag()
+{
+    auto w = lookup();
+    m_session->SetBaseColor(MakeColor(30, 30, 160));
+    child<QLineEdit>(w.get(), "txtFilter")->setText(QStringLiteral("yellow"));
+    child<QPushButton>(w.get(), "cmdNearest")->click();
+    QCOMPARE(w->selectedEntry(), 2); // Reflex Blue, the filter cleared to show it
+    QCOMPARE(child<QLineEdit>(w.get(), "txtFilter")->text(), QString());
+
+    auto* list = child<QListView>(w.get(), "lstColors");
+    QList<TColor> dragged;
+    ColorMime::SetDragRunner([&](QObject*, QMimeData* data) {
+        dragged << ColorMime::ColorOf(data).value_or(clBlack);
+        QCOMPARE(m_session->PendingColor(), dragged.last());
+        delete data;
+    });
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
+    QCOMPARE(m_session->PendingColor(), MakeColor(249, 66, 58));
+    QTest::mouseMove(list->viewport(), rowCentre(list, 1) + QPoint(15, 0));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 1) + QPoint(15, 0));
+    ColorMime::SetDragRunner({});
+    QCOMPARE(dragged, QList<TColor>({MakeColor(249, 66, 58)}));
+    QCOMPARE(m_session->PendingColor(), m_session->baseColor());
+    QVERIFY(m_views.repaints > 0);
+}
+
+void tst_ToolWindows::lookupAbsentGuide()
+{
+    auto w = lookup();
+    child<QComboBox>(w.get(), "cboTypes")->setCurrentIndex(1); // 2x.csv is not there
+    auto* list = child<QListView>(w.get(), "lstColors");
+    QCOMPARE(list->model()->rowCount(), 1);
+    QVERIFY(list->model()->index(0, 0).data().toString().startsWith(QStringLiteral("Put 2x.csv in ")));
+    QVERIFY(!child<QPushButton>(w.get(), "cmdSelect")->isEnabled());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+    QCOMPARE(m_session->baseColor(), MakeColor(255, 102, 0));
 }
 
 TV_REGISTER_TEST(tst_ToolWindows);

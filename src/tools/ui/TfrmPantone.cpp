@@ -152,7 +152,7 @@ TfrmPantone::TfrmPantone(TStudioSession& session, TStudioViews& views, const Set
         if (index.data(kEntryRole).toInt() >= 0)
             useSelected();
     });
-    connect(lstColors->selectionModel(), &QItemSelectionModel::currentChanged, this, &TfrmPantone::updateSelectEnabling);
+    connect(lstColors->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmPantone::updateSelectEnabling);
 
     cmdNearest = new QPushButton(QStringLiteral("Nearest"), this);
     cmdNearest->setObjectName(QStringLiteral("cmdNearest"));
