@@ -144,6 +144,7 @@ TNamedPalette Parse(const QByteArray& bytes)
     QList<Entry> entries;
     QStringList groups;
     int block = 0;
+    int cmyk = 0;
     while (c.left() > 0) {
         ++block;
         const QString where = QStringLiteral("block %1").arg(block);
@@ -210,14 +211,16 @@ TNamedPalette Parse(const QByteArray& bytes)
                 }
                 v[i] = f;
             }
-            if (model == "RGB ")
+            if (model == "RGB ") {
                 entry.color = MakeColor(channel(v[0]), channel(v[1]), channel(v[2]));
-            else if (model == "CMYK")
+            } else if (model == "CMYK") {
                 entry.color = CmykToColor(v[0], v[1], v[2], v[3]);
-            else if (model == "LAB ")
+                ++cmyk;
+            } else if (model == "LAB ") {
                 entry.color = LabToColor(v[0] * 100, v[1], v[2]);
-            else
+            } else {
                 entry.color = MakeColor(channel(v[0]), channel(v[0]), channel(v[0]));
+            }
             entry.group = groups.join(u'/');
             if (entries.size() >= TNamedPalette::kMaxColors) {
                 p.fail(QStringLiteral("more than %1 colours").arg(TNamedPalette::kMaxColors));
@@ -235,6 +238,10 @@ TNamedPalette Parse(const QByteArray& bytes)
         if (!p.add(e.color, shared ? e.group + u'/' + e.name : e.name))
             return p;
     }
+    if (cmyk > 0)
+        p.notice = QStringLiteral("%1 CMYK swatch(es) converted to RGB without a color profile; printed colors "
+                                  "may differ.")
+                       .arg(cmyk);
     return p;
 }
 

@@ -19,6 +19,7 @@ struct TNamedPalette {
     QString problem; // what is wrong, without the file's name; empty when read
     QList<TColor> colors;
     QStringList names; // parallel to colors; an empty name takes the favourites' default
+    QString notice;    // something the user should know about a file that was read (empty: nothing)
 
     bool ok() const { return problem.isEmpty(); }
 

@@ -322,6 +322,29 @@ private slots:
         QCOMPARE(p.names, names);
     }
 
+    // Naive CMYK is said so; other models and formats say nothing.
+    void cmykNotice_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("two CMYK among others")
+            << AseBuilder().color("a", "CMYK", {0, 0, 0, 1}).color("b", "RGB ", {0, 0, 0}).color("c", "CMYK", {1, 0, 0, 0}).bytes()
+            << "2 CMYK swatch(es) converted to RGB without a color profile";
+        QTest::newRow("no CMYK") << AseBuilder().color("a", "LAB ", {0.5f, 0, 0}).color("b", "Gray", {1}).bytes() << QString();
+    }
+
+    void cmykNotice()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, notice);
+        const TNamedPalette p = AseReader::Parse(bytes);
+        QVERIFY(p.ok());
+        if (notice.isEmpty())
+            QCOMPARE(p.notice, QString());
+        else
+            QVERIFY2(p.notice.startsWith(notice), qPrintable(p.notice));
+    }
+
     // Published L*a*b* (D50) values of the sRGB primaries and white, from the
     // Bradford-adapted sRGB matrices of Bruce Lindbloom's tables.
     void labToSrgb_data()

@@ -319,6 +319,7 @@ void TfrmImport::importFile(int type)
     }
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
+    QString notice;
     if (type == 1) {
         const GifPaletteResult r = GifPaletteReader::Read(file);
         if (!r.ok()) {
@@ -343,8 +344,11 @@ void TfrmImport::importFile(int type)
         // The names travel with the colours; an empty one takes the favourites' default.
         for (qsizetype i = 0; i < r.colors.size(); ++i)
             filter.offer(r.colors[i], r.names.value(i));
+        notice = r.notice;
     }
     addAccepted(filter, path);
+    if (!notice.isEmpty() && filter.count() > 0 && !m_stayOpen)
+        showMessage({QMessageBox::Information, messageCaption(), notice});
 }
 
 void TfrmImport::addAccepted(const TImportFilter& filter, const QString& source)
