@@ -108,7 +108,6 @@ void TfrmImport::FormCreate()
     const int listHeight =
         std::max(84, lstType->sizeHintForRow(0) * lstType->count() + 2 * lstType->frameWidth());
     lstType->setGeometry(8, 22, 266, listHeight);
-    lstType->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int descriptionTop = 22 + listHeight + 7;
     auto* description = new QGroupBox(QStringLiteral(" Description "), p1);
     description->setGeometry(8, descriptionTop, 266, 231 - descriptionTop);
