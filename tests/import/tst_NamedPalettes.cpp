@@ -240,8 +240,8 @@ private slots:
                AseBuilder().block(0x0001, QByteArray("\x00\x09\x00\x41", 4)).bytes(), "bad length");
         addBad("ase: colour values cut", ase,
                AseBuilder().block(0x0001, AseBuilder::nameBytes("x") + "RGB " + QByteArray(8, 0)).bytes(),
-               "the block ends inside the RGB colour values");
-        addBad("ase: unknown model", ase, AseBuilder().color("x", "HSB ", {0, 0, 0}).bytes(), "unknown colour model \"HSB \"");
+               "the block ends inside the RGB color values");
+        addBad("ase: unknown model", ase, AseBuilder().color("x", "HSB ", {0, 0, 0}).bytes(), "unknown color model \"HSB \"");
         addBad("ase: group end alone", ase, AseBuilder().end().bytes(), "a group end without a group start");
         addBad("ase: not a number", ase, AseBuilder().color("x", "RGB ", {0, std::numeric_limits<float>::quiet_NaN(), 0}).bytes(),
                "not a number");
@@ -383,8 +383,8 @@ private slots:
         QTest::addColumn<QString>("problem");
         for (const char* f : {"gpl", "ase", "css", "tokens"}) {
             QTest::addRow("%s: at the caps", f) << QString::fromLatin1(f) << 65536 << 4096 << QString();
-            QTest::addRow("%s: one colour more", f) << QString::fromLatin1(f) << 65537 << 10 << QStringLiteral("more than 65536 colours");
-            QTest::addRow("%s: a name one longer", f) << QString::fromLatin1(f) << 2 << 4097 << QStringLiteral("a colour name of 4097 characters");
+            QTest::addRow("%s: one colour more", f) << QString::fromLatin1(f) << 65537 << 10 << QStringLiteral("more than 65536 colors");
+            QTest::addRow("%s: a name one longer", f) << QString::fromLatin1(f) << 2 << 4097 << QStringLiteral("a color name of 4097 characters");
         }
     }
 
