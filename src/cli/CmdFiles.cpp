@@ -16,7 +16,7 @@ bool takeCssVars(QStringList& args)
     return args.removeAll(cssVarsOption) > 0;
 }
 
-CliStatus runColors(const QStringList& arguments, QTextStream& out, QTextStream&)
+CliStatus runColors(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QStringList args = arguments;
     takeCssVars(args); // .css is read as custom properties with or without it
@@ -25,6 +25,8 @@ CliStatus runColors(const QStringList& arguments, QTextStream& out, QTextStream&
     const PaletteFileResult r = PaletteFile::Read(args.first());
     if (!r.ok())
         return CliStatus::fail(r.message);
+    if (!r.notice.isEmpty())
+        err << "tintvale colors: " << r.notice << '\n';
     for (qsizetype i = 0; i < r.colors.size(); ++i) {
         out << FormatColor(r.colors[i]);
         if (i < r.names.size())
@@ -53,6 +55,8 @@ CliStatus runConvert(const QStringList& arguments, QTextStream&, QTextStream& er
     const PaletteFileResult in = PaletteFile::Read(args[0]);
     if (!in.ok())
         return CliStatus::fail(in.message);
+    if (!in.notice.isEmpty())
+        err << "tintvale convert: " << in.notice << '\n';
     // The input's colours stand for the favourites group alone: named
     // colours keep their names, the others are numbered.
     const TExportList list(in.colors, in.names);

@@ -79,7 +79,7 @@ bool readName(Cursor& c, qsizetype end, QString& name, QString& problem)
         s.append(QChar(u));
     }
     if (s.size() > TNamedPalette::kMaxNameLength) {
-        problem = QStringLiteral("a colour name of %1 characters (at most %2 are read)")
+        problem = QStringLiteral("a color name of %1 characters (at most %2 are read)")
                       .arg(s.size())
                       .arg(TNamedPalette::kMaxNameLength);
         return false;
@@ -144,6 +144,7 @@ TNamedPalette Parse(const QByteArray& bytes)
     QList<Entry> entries;
     QStringList groups;
     int block = 0;
+    int cmyk = 0;
     while (c.left() > 0) {
         ++block;
         const QString where = QStringLiteral("block %1").arg(block);
@@ -183,7 +184,7 @@ TNamedPalette Parse(const QByteArray& bytes)
                 return p;
             }
             if (end - c.pos < 4) {
-                p.fail(where + QStringLiteral(": bad length (no room for the colour model)"));
+                p.fail(where + QStringLiteral(": bad length (no room for the color model)"));
                 return p;
             }
             const QByteArray model(reinterpret_cast<const char*>(c.data + c.pos), 4);
@@ -193,34 +194,36 @@ TNamedPalette Parse(const QByteArray& bytes)
                 QString shown;
                 for (const char ch : model)
                     shown += ch >= 0x20 && ch < 0x7F ? QChar(ch) : QChar(u'?');
-                p.fail(where + QStringLiteral(": unknown colour model \"%1\"").arg(shown));
+                p.fail(where + QStringLiteral(": unknown color model \"%1\"").arg(shown));
                 return p;
             }
             // The values and the colour type.
             if (end - c.pos < 4 * count + 2) {
-                p.fail(where + QStringLiteral(": bad length (the block ends inside the %1 colour values)").arg(QString::fromLatin1(model).trimmed()));
+                p.fail(where + QStringLiteral(": bad length (the block ends inside the %1 color values)").arg(QString::fromLatin1(model).trimmed()));
                 return p;
             }
             long double v[4] = {0, 0, 0, 0};
             for (int i = 0; i < count; ++i) {
                 const float f = c.f32();
                 if (!std::isfinite(f)) {
-                    p.fail(where + QStringLiteral(": a colour value that is not a number"));
+                    p.fail(where + QStringLiteral(": a color value that is not a number"));
                     return p;
                 }
                 v[i] = f;
             }
-            if (model == "RGB ")
+            if (model == "RGB ") {
                 entry.color = MakeColor(channel(v[0]), channel(v[1]), channel(v[2]));
-            else if (model == "CMYK")
+            } else if (model == "CMYK") {
                 entry.color = CmykToColor(v[0], v[1], v[2], v[3]);
-            else if (model == "LAB ")
+                ++cmyk;
+            } else if (model == "LAB ") {
                 entry.color = LabToColor(v[0] * 100, v[1], v[2]);
-            else
+            } else {
                 entry.color = MakeColor(channel(v[0]), channel(v[0]), channel(v[0]));
+            }
             entry.group = groups.join(u'/');
             if (entries.size() >= TNamedPalette::kMaxColors) {
-                p.fail(QStringLiteral("more than %1 colours").arg(TNamedPalette::kMaxColors));
+                p.fail(QStringLiteral("more than %1 colors").arg(TNamedPalette::kMaxColors));
                 return p;
             }
             entries.append(std::move(entry));
@@ -235,6 +238,10 @@ TNamedPalette Parse(const QByteArray& bytes)
         if (!p.add(e.color, shared ? e.group + u'/' + e.name : e.name))
             return p;
     }
+    if (cmyk > 0)
+        p.notice = QStringLiteral("%1 CMYK swatch(es) converted to RGB without a color profile; printed colors "
+                                  "may differ.")
+                       .arg(cmyk);
     return p;
 }
 

@@ -18,7 +18,8 @@
 //     "LAB "  L* / 100, a*, b* under D50, adapted to D65 with the Bradford
 //             transform and converted to sRGB
 //     "Gray"  0 black .. 1 white
-// Channels are clamped to 0..1 and rounded (ties to even) to 0..255.
+// When CMYK swatches were converted, the result's notice says how many and
+// that no colour profile was used. Channels are clamped to 0..1 and rounded (ties to even) to 0..255.
 // Blocks are read to the end of the file (writers disagree on whether the
 // count includes group ends); other block types are stepped over by their
 // length. Groups are flattened in order; a colour inside a group is named

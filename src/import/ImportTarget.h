@@ -13,7 +13,9 @@
 //   addColor(colour, name, first)      n times, in accepted order; `first` (the
 //                                      selectOnlyNew argument) is true for the
 //                                      first colour only; the name is empty
-//                                      for the file sources (default naming)
+//                                      for the GIF, ACO and ACT sources and
+//                                      for unnamed colours of the others
+//                                      (default naming)
 //   endBatch(n)                        select exactly the last n favourites,
 //                                      restore the scroll position, repaint
 // An import that accepts nothing makes no call at all.

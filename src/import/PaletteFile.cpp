@@ -69,6 +69,7 @@ PaletteFileResult DecodeNamed(PaletteKind kind, const QByteArray& bytes, const Q
     }
     result.colors = std::move(p.colors);
     result.names = std::move(p.names);
+    result.notice = std::move(p.notice);
     return result;
 }
 

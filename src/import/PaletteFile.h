@@ -17,6 +17,7 @@ struct PaletteFileResult {
     QString message; // the text to show when error != None
     QList<TColor> colors;
     QStringList names; // one per colour for formats that carry names (.tv, .gpl, .ase, .css, .tokens.json), else empty
+    QString notice;    // for a file that was read: what the user should know about it (CMYK converted naively)
     bool ok() const { return error == ImportError::None; }
 };
 

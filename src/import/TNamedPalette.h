@@ -19,6 +19,7 @@ struct TNamedPalette {
     QString problem; // what is wrong, without the file's name; empty when read
     QList<TColor> colors;
     QStringList names; // parallel to colors; an empty name takes the favourites' default
+    QString notice;    // something the user should know about a file that was read (empty: nothing)
 
     bool ok() const { return problem.isEmpty(); }
 
@@ -27,11 +28,11 @@ struct TNamedPalette {
     bool add(TColor color, const QString& name, const QString& where = {})
     {
         if (name.size() > kMaxNameLength)
-            return fail(prefixed(where, QStringLiteral("a colour name of %1 characters (at most %2 are read)")
+            return fail(prefixed(where, QStringLiteral("a color name of %1 characters (at most %2 are read)")
                                             .arg(name.size())
                                             .arg(kMaxNameLength)));
         if (colors.size() >= kMaxColors)
-            return fail(QStringLiteral("more than %1 colours").arg(kMaxColors));
+            return fail(QStringLiteral("more than %1 colors").arg(kMaxColors));
         colors.append(color);
         names.append(name);
         return true;

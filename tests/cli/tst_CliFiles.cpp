@@ -64,6 +64,7 @@ private slots:
     void namedPalettes();
     void namedPaletteFaults_data();
     void namedPaletteFaults();
+    void cmykNotice();
 };
 
 void tst_CliFiles::convertUnderFaults_data()
@@ -251,6 +252,20 @@ void tst_CliFiles::namedPalettes_data()
                             << QStringLiteral("6699CC\tpalette.Sky blue\nFF3300\tpalette.x(y)\n000000\tpalette.Color 3\n");
     // Without the option a .css stays the class sheet, which holds no custom property.
     QTest::newRow("css classes") << QStringList() << "p.css" << QByteArray(".Sky\\ blue {\r\n  Color: #6699CC;") << QString();
+}
+
+// A CMYK swatch is converted, and the command says how on stderr.
+void tst_CliFiles::cmykNotice()
+{
+    Folders f;
+    const QString input = f.in + QStringLiteral("/c.ase");
+    QVERIFY(PutFileBytes(input, QByteArray::fromHex("41534546000100000000000100010000001c000200430000434d594b"
+                                    "3f8000000000000000000000000000000002")));
+    const CliRun r = RunCli({QStringLiteral("colors"), input});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QStringLiteral("00FFFF\tC\n"));
+    QCOMPARE(r.err, QStringLiteral("tintvale colors: 1 CMYK swatch(es) converted to RGB without a color profile; "
+                                   "printed colors may differ.\n"));
 }
 
 // A GIMP palette converted to each named format and listed back.

@@ -1,8 +1,9 @@
 // The GIMP, Adobe Swatch Exchange, CSS custom-property and design-token
 // readers: what each takes from well-formed text and bytes, how each refuses
 // a malformed file (with the problem, and no colour at all), the caps on
-// names and counts, and the files that GIMP, Inkscape and an ASE library
-// made (data/thirdparty/, origins in its README.md).
+// names and counts, the L*a*b* conversion against Little CMS, and the files
+// that GIMP, Inkscape and an ASE library made (data/thirdparty/, origins in
+// its README.md).
 #include "AseReader.h"
 #include "CssVarsReader.h"
 #include "GplReader.h"
@@ -14,8 +15,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <array>
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -240,8 +244,8 @@ private slots:
                AseBuilder().block(0x0001, QByteArray("\x00\x09\x00\x41", 4)).bytes(), "bad length");
         addBad("ase: colour values cut", ase,
                AseBuilder().block(0x0001, AseBuilder::nameBytes("x") + "RGB " + QByteArray(8, 0)).bytes(),
-               "the block ends inside the RGB colour values");
-        addBad("ase: unknown model", ase, AseBuilder().color("x", "HSB ", {0, 0, 0}).bytes(), "unknown colour model \"HSB \"");
+               "the block ends inside the RGB color values");
+        addBad("ase: unknown model", ase, AseBuilder().color("x", "HSB ", {0, 0, 0}).bytes(), "unknown color model \"HSB \"");
         addBad("ase: group end alone", ase, AseBuilder().end().bytes(), "a group end without a group start");
         addBad("ase: not a number", ase, AseBuilder().color("x", "RGB ", {0, std::numeric_limits<float>::quiet_NaN(), 0}).bytes(),
                "not a number");
@@ -322,6 +326,29 @@ private slots:
         QCOMPARE(p.names, names);
     }
 
+    // Naive CMYK is said so; other models and formats say nothing.
+    void cmykNotice_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("two CMYK among others")
+            << AseBuilder().color("a", "CMYK", {0, 0, 0, 1}).color("b", "RGB ", {0, 0, 0}).color("c", "CMYK", {1, 0, 0, 0}).bytes()
+            << "2 CMYK swatch(es) converted to RGB without a color profile";
+        QTest::newRow("no CMYK") << AseBuilder().color("a", "LAB ", {0.5f, 0, 0}).color("b", "Gray", {1}).bytes() << QString();
+    }
+
+    void cmykNotice()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, notice);
+        const TNamedPalette p = AseReader::Parse(bytes);
+        QVERIFY(p.ok());
+        if (notice.isEmpty())
+            QCOMPARE(p.notice, QString());
+        else
+            QVERIFY2(p.notice.startsWith(notice), qPrintable(p.notice));
+    }
+
     // Published L*a*b* (D50) values of the sRGB primaries and white, from the
     // Bradford-adapted sRGB matrices of Bruce Lindbloom's tables.
     void labToSrgb_data()
@@ -350,6 +377,51 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2 %3").arg(RedOf(c)).arg(GreenOf(c)).arg(BlueOf(c))));
     }
 
+    // The conversion against Little CMS (transicc of Debian's liblcms2-utils:
+    // its D50 L*a*b* profile to its sRGB profile, relative colorimetric,
+    // clipped) over a grid that reaches far outside the sRGB gamut.
+    void labToSrgbAgainstLittleCms()
+    {
+        const QString transicc = QStandardPaths::findExecutable(QStringLiteral("transicc"));
+        if (transicc.isEmpty())
+            QSKIP("transicc is not installed (Debian package liblcms2-utils)");
+        QList<std::array<double, 3>> grid;
+        QByteArray input;
+        for (double L : {0.0, 5.0, 10.0, 20.0, 30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 90.0, 100.0})
+            for (double a : {-128.0, -100.0, -60.0, -30.0, -10.0, 0.0, 10.0, 30.0, 60.0, 100.0, 127.0})
+                for (double b : {-128.0, -100.0, -60.0, -30.0, -10.0, 0.0, 10.0, 30.0, 60.0, 100.0, 127.0}) {
+                    grid.append({L, a, b});
+                    input += QByteArray::number(L) + ' ' + QByteArray::number(a) + ' ' + QByteArray::number(b) + '\n';
+                }
+        QProcess p;
+        p.start(transicc, {QStringLiteral("-i*Lab"), QStringLiteral("-o*sRGB"), QStringLiteral("-t1"), QStringLiteral("-s"),
+                           QStringLiteral("-c0"), QStringLiteral("-n")});
+        QVERIFY(p.waitForStarted(10000));
+        p.write(input);
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(60000));
+        QList<QByteArray> lines;
+        for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+            if (!line.trimmed().isEmpty() && (line.trimmed()[0] == '-' || std::isdigit(static_cast<unsigned char>(line.trimmed()[0]))))
+                lines << line.trimmed();
+        QCOMPARE(lines.size(), grid.size());
+        int worst = 0;
+        for (qsizetype i = 0; i < grid.size(); ++i) {
+            const QList<QByteArray> v = lines[i].simplified().split(' ');
+            QCOMPARE(v.size(), 3);
+            const TColor ours = AseReader::LabToColor(grid[i][0], grid[i][1], grid[i][2]);
+            const int channels[3] = {RedOf(ours), GreenOf(ours), BlueOf(ours)};
+            for (int k = 0; k < 3; ++k) {
+                const double theirs = std::clamp(v[k].toDouble(), 0.0, 255.0);
+                worst = std::max(worst, int(std::lrint(std::abs(channels[k] - theirs) * 100)));
+                QVERIFY2(std::abs(channels[k] - theirs) <= 1.0,
+                         qPrintable(QStringLiteral("L*a*b* %1 %2 %3: ours %4, Little CMS %5")
+                                        .arg(grid[i][0]).arg(grid[i][1]).arg(grid[i][2]).arg(channels[k]).arg(theirs)));
+            }
+        }
+        qInfo("largest difference from Little CMS: %.2f of a channel step", worst / 100.0);
+    }
+
     // 65,536 colours and a 4,096-character name pass in every format; one
     // more of either refuses the file whole.
     void caps_data()
@@ -360,8 +432,8 @@ private slots:
         QTest::addColumn<QString>("problem");
         for (const char* f : {"gpl", "ase", "css", "tokens"}) {
             QTest::addRow("%s: at the caps", f) << QString::fromLatin1(f) << 65536 << 4096 << QString();
-            QTest::addRow("%s: one colour more", f) << QString::fromLatin1(f) << 65537 << 10 << QStringLiteral("more than 65536 colours");
-            QTest::addRow("%s: a name one longer", f) << QString::fromLatin1(f) << 2 << 4097 << QStringLiteral("a colour name of 4097 characters");
+            QTest::addRow("%s: one colour more", f) << QString::fromLatin1(f) << 65537 << 10 << QStringLiteral("more than 65536 colors");
+            QTest::addRow("%s: a name one longer", f) << QString::fromLatin1(f) << 2 << 4097 << QStringLiteral("a color name of 4097 characters");
         }
     }
 

@@ -174,6 +174,36 @@ private slots:
         QCOMPARE(rec.colors, QList<TColor>{MakeColor(102, 153, 204)});
     }
 
+    // Swatches converted from CMYK without a profile are imported, and the
+    // wizard says how they were converted.
+    void cmykAseIsSaidSo()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("c.ase"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        // One CMYK swatch "C": cyan 1, magenta, yellow and black 0.
+        f.write(QByteArray::fromHex("41534546000100000000000100010000001c000200430000434d594b"
+                                    "3f8000000000000000000000000000000002"));
+        f.close();
+        TfrmImport w;
+        Recorder rec;
+        w.setImportTarget(rec.target());
+        QList<TWizardDialog::Message> messages;
+        w.setMessageHandler([&](const TWizardDialog::Message& m) { messages << m; });
+        goToPage2(w, 5);
+        child<QLineEdit>(&w, "txtLocation")->setText(path);
+        QPushButton* next = child<QPushButton>(&w, "cmdNext");
+        next->click();
+        next->click();
+        QCOMPARE(rec.calls, (QStringList{"begin", "add C 1", "end 1"}));
+        QCOMPARE(rec.colors, QList<TColor>{MakeColor(0, 255, 255)});
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, QMessageBox::Information);
+        QVERIFY2(messages[0].text.contains(QStringLiteral("without a color profile")), qPrintable(messages[0].text));
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+    }
+
     // A malformed named palette adds nothing, says what is wrong with which
     // file, and the wizard stays for another choice.
     void malformedNamedPaletteStays()

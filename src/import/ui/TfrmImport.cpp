@@ -108,7 +108,6 @@ void TfrmImport::FormCreate()
     const int listHeight =
         std::max(84, lstType->sizeHintForRow(0) * lstType->count() + 2 * lstType->frameWidth());
     lstType->setGeometry(8, 22, 266, listHeight);
-    lstType->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int descriptionTop = 22 + listHeight + 7;
     auto* description = new QGroupBox(QStringLiteral(" Description "), p1);
     description->setGeometry(8, descriptionTop, 266, 231 - descriptionTop);
@@ -319,6 +318,7 @@ void TfrmImport::importFile(int type)
     }
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
+    QString notice;
     if (type == 1) {
         const GifPaletteResult r = GifPaletteReader::Read(file);
         if (!r.ok()) {
@@ -343,8 +343,11 @@ void TfrmImport::importFile(int type)
         // The names travel with the colours; an empty one takes the favourites' default.
         for (qsizetype i = 0; i < r.colors.size(); ++i)
             filter.offer(r.colors[i], r.names.value(i));
+        notice = r.notice;
     }
     addAccepted(filter, path);
+    if (!notice.isEmpty() && filter.count() > 0 && !m_stayOpen)
+        showMessage({QMessageBox::Information, messageCaption(), notice});
 }
 
 void TfrmImport::addAccepted(const TImportFilter& filter, const QString& source)
