@@ -210,6 +210,7 @@ void tst_StudioTools::addAllUnderEveryNameStyle_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("firstName");
     QTest::newRow("hex") << 0 << "#FF6600";
+    QTest::newRow("rgb") << 1 << "255,102,0";
     QTest::newRow("numbered") << 2 << "Mixed Color 1";
 }
 
