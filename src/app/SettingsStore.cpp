@@ -49,6 +49,8 @@ constexpr std::array<SettingDef, std::size_t(SettingKey::Count)> kSettings{{
     {SettingKey::PicturistPaletteLeft, "Picturist", "PaletteLeft", Integer, "10"},
     {SettingKey::PicturistPaletteTop, "Picturist", "PaletteTop", Integer, "10"},
     {SettingKey::PicturistNumColors, "Picturist", "NumColors", Integer, "5"},
+    {SettingKey::UpdateHost, "Update", "Host", String, "www.tintvale.org"},
+    {SettingKey::UpdateAllowHttp, "Update", "AllowHttp", Boolean, "0"},
 }};
 
 constexpr bool tableInOrder()

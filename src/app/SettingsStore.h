@@ -33,6 +33,8 @@ enum class SettingKey {
     PantoneTop, PantoneLeft, PantoneHeight,
     PicturistTop, PicturistLeft, PicturistWidth, PicturistHeight,
     PicturistPaletteLeft, PicturistPaletteTop, PicturistNumColors,
+    UpdateHost,      // Update/Host, string, the web site's host name
+    UpdateAllowHttp, // Update/AllowHttp, boolean, false: the update check falls back to http:// only when set
     Count
 };
 

@@ -3,6 +3,7 @@
 #include "SingleInstance.h"
 #include "TStudioStyle.h"
 #include "TfrmStudioMain.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -103,6 +104,10 @@ void takeUpTerminationSignals(SingleInstance& instance, const QPointer<TfrmStudi
 
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
+        std::printf("tintvale-studio %s\n", Version::kText);
+        return 0;
+    }
     QElapsedTimer startClock;
     startClock.start();
     installTerminationSignals();

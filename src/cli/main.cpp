@@ -1,5 +1,6 @@
 // tintvale: the studio's colour arithmetic and file formats for scripts.
 #include "CliCommand.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +38,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString name = args.takeFirst();
+    if (name == QLatin1String("--version")) {
+        out << "tintvale " << Version::kText << '\n';
+        return 0;
+    }
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printHelp(out);
         return 0;

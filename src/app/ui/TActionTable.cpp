@@ -21,7 +21,7 @@ void TActionTable::add(std::initializer_list<TActionEntry> entries)
         a->setObjectName(QLatin1String(s.name));
         if (!s.shortcut.isEmpty()) {
             a->setShortcut(s.shortcut);
-            a->setShortcutContext(Qt::WindowShortcut);
+            a->setShortcutContext(s.everyWindow ? Qt::ApplicationShortcut : Qt::WindowShortcut);
         }
         a->setEnabled(s.enabled);
         a->setCheckable(s.checkable);

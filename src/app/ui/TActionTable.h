@@ -25,6 +25,7 @@ struct TActionEntry {
     std::function<void()> handler = {};
     bool enabled = true;
     bool checkable = false;
+    bool everyWindow = false; // the shortcut works in the tool windows too, not only in the main window
 };
 
 // One button of a toolbar: its objectName (which also picks its drawn icon),

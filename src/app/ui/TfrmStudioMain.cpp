@@ -14,6 +14,7 @@
 #include "TPaletteView.h"
 #include "TSchemeDocument.h"
 #include "TStudioSession.h"
+#include "TStudioHelp.h"
 #include "TStudioTools.h"
 #include "TopBarPicture.h"
 #include "TWheelView.h"
@@ -61,6 +62,7 @@ TfrmStudioMain::TfrmStudioMain(Options options, QWidget* parent)
     , m_lifeCycle(*m_session, m_settings)
     , m_actions(this)
     , m_toolWindows(new TStudioTools(*m_session, *this, m_settings, this))
+    , m_help(new TStudioHelp(m_settings, this))
 {
     setObjectName(QStringLiteral("TfrmStudioMain"));
     setWindowTitle(QStringLiteral("Tintvale Studio"));
@@ -153,7 +155,7 @@ void TfrmStudioMain::buildActions()
     m_actions.add({
         {"mnuFileNew", "New Scheme", key(Qt::CTRL | Qt::Key_N), [this] { mnuFileNewClick(); }},
         {"mnuFileOpen", "&Open...", key(Qt::CTRL | Qt::Key_O), [this] { mnuFileOpenClick(); }},
-        {"mnuFileOpenWeb", "Open from Web...", {}, {}, false},
+        {"mnuFileOpenWeb", "Open from Web...", {}, [this] { m_help->openSitePage(QStringLiteral("/schemes/")); }},
         {"mnuFileSave", "&Save", key(Qt::CTRL | Qt::Key_S), [this] { mnuFileSaveClick(); }},
         {"mnuFileSaveAs", "Save As...", {}, [this] { mnuFileSaveAsClick(); }},
         {"mnuFileImport", "&Import Wizard...", {}, [this] { mnuFileImportClick(); }},
@@ -189,12 +191,12 @@ void TfrmStudioMain::buildActions()
         {"mnuViewSortColor", "by Color", {}, [this] { m_favPanel->sortByColor(); }},
         {"mnuViewSortSaturation", "by Saturation", {}, [this] { m_favPanel->sortBySaturation(); }},
         {"mnuViewSortLightness", "by Lightness", {}, [this] { m_favPanel->sortByLightness(); }},
-        {"mnuHelpContents", "Tintvale Studio Help", key(Qt::Key_F1), {}, false},
-        {"mnuHelpUpdates", "Check for Updates...", {}, {}, false},
-        {"mnuHelpWebsite", "Tintvale Website", {}, {}, false},
-        {"mnuHelpGallery", "Tintvale Gallery", {}, {}, false},
-        {"mnuHelpForums", "Tintvale Forums", {}, {}, false},
-        {"mnuHelpAbout", "About Tintvale Studio", {}, {}, false},
+        {"mnuHelpHelp", "Tintvale Studio Help", key(Qt::Key_F1), [this] { m_help->showHelp(); }, true, false, true},
+        {"mnuHelpUpdates", "Check for Updates...", {}, [this] { m_help->checkForUpdates(m_actions[QStringLiteral("mnuHelpUpdates")]); }},
+        {"mnuHelpWebsite", "Tintvale Website", {}, [this] { m_help->openSitePage(QStringLiteral("/")); }},
+        {"mnuHelpTutorial", "Tintvale Gallery", {}, [this] { m_help->openSitePage(QStringLiteral("/schemes/")); }},
+        {"mnuHelpForums", "Tintvale Forums", {}, [this] { m_help->openSitePage(QStringLiteral("/forums")); }},
+        {"mnuHelpAbout", "About Tintvale Studio", {}, [this] { m_help->showAbout(); }},
     });
     for (const ColorVision::ModeInfo& info : ColorVision::kModes)
         m_actions.add({{info.menuName, info.caption, {}, [&s, mode = int(info.mode)] { s.setVisionMode(mode); }, true, true}});
@@ -265,7 +267,7 @@ void TfrmStudioMain::buildMenus()
                    {"mnuViewSortColor", "mnuViewSortSaturation", "mnuViewSortLightness"});
 
     m_actions.fill(menu(nullptr, "mnuHelp", "&Help"),
-                   {"mnuHelpContents", "-", "mnuHelpUpdates", "mnuHelpWebsite", "mnuHelpGallery", "mnuHelpForums", "-",
+                   {"mnuHelpHelp", "-", "mnuHelpUpdates", "mnuHelpWebsite", "mnuHelpTutorial", "mnuHelpForums", "-",
                     "mnuHelpAbout"});
 }
 

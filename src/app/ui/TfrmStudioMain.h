@@ -29,6 +29,7 @@ class TPaintBox;
 class TPaletteView;
 class TSchemeDocument;
 class TStudioSession;
+class TStudioHelp;
 class TStudioTools;
 class TWheelView;
 class TfraBaseColor;
@@ -87,6 +88,7 @@ public:
     void setFavoritesScrollPosition(int pos) override;
     // The mixer and analyzer windows with their toolbar buttons.
     TStudioTools& toolWindows() const { return *m_toolWindows; }
+    TStudioHelp& help() const { return *m_help; }
 
     // Runs the closing sequence (positions, workspace keys, session) without
     // any question or message; used when the desktop session ends.
@@ -180,6 +182,7 @@ private:
     TStudioLifeCycle m_lifeCycle;
     TActionTable m_actions;
     TStudioTools* m_toolWindows;
+    TStudioHelp* m_help;
     QuestionHook m_question;
     InformHook m_inform;
     FileDialogHook m_fileDialog;
