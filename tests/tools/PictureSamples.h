@@ -6,7 +6,11 @@
 // gradients, soft shapes and grain, so the JPEG encoder sees photo-like
 // content.
 
+// GIF through our codec where the test links it (tv::codecs).
+#if __has_include("GifEncoder.h")
 #include "GifEncoder.h"
+#define TV_SAMPLES_GIF 1
+#endif
 
 #include <QBuffer>
 #include <QByteArray>
@@ -74,12 +78,14 @@ inline QImage FlatRegions(const QList<QRgb>& colors, int w, int h)
 inline QByteArray Encoded(const QImage& image, const char* format, int quality = 92)
 {
     QByteArray bytes;
+#ifdef TV_SAMPLES_GIF
     if (qstrcmp(format, "gif") == 0) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         GifEncoder::Encode(image, buffer);
         return bytes;
     }
+#endif
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);

@@ -3,6 +3,7 @@
 #include "TStudioSession.h"
 #include "TfrmAnalyzer.h"
 #include "TfrmMixer.h"
+#include "TfrmPicScheme.h"
 
 #include <QToolButton>
 
@@ -18,13 +19,17 @@ TStudioTools::TStudioTools(TStudioSession& session, TStudioViews& views, Setting
 
 TStudioTools::~TStudioTools() = default;
 
-void TStudioTools::attach(QToolButton* mixerButton, QToolButton* analyzerButton)
+void TStudioTools::attach(QToolButton* mixerButton, QToolButton* analyzerButton, QToolButton* pictureButton)
 {
     m_startColor = m_session.baseColor();
     m_mixerButton = mixerButton;
     m_analyzerButton = analyzerButton;
     connect(mixerButton, &QToolButton::clicked, this, &TStudioTools::mixerButtonClicked);
     connect(analyzerButton, &QToolButton::clicked, this, &TStudioTools::analyzerButtonClicked);
+    if (pictureButton) {
+        m_pictureButton = pictureButton;
+        connect(pictureButton, &QToolButton::clicked, this, &TStudioTools::pictureButtonClicked);
+    }
 }
 
 TfrmMixer* TStudioTools::mixer()
@@ -49,6 +54,37 @@ TfrmAnalyzer* TStudioTools::analyzer()
         });
     }
     return m_analyzer;
+}
+
+TfrmPicScheme* TStudioTools::picture()
+{
+    if (!m_picture) {
+        m_picture = new TfrmPicScheme(m_session, m_views, m_settings, m_owner);
+        connect(m_picture, &TfrmPicScheme::closed, this, [this] {
+            if (m_pictureButton)
+                m_pictureButton->setChecked(false);
+        });
+    }
+    return m_picture;
+}
+
+void TStudioTools::pictureButtonClicked(bool down)
+{
+    if (!down) {
+        if (m_picture)
+            m_picture->hide();
+        return;
+    }
+    picture()->show();
+    m_picture->raise();
+    m_picture->activateWindow();
+}
+
+void TStudioTools::showPicture()
+{
+    if (m_pictureButton)
+        m_pictureButton->setChecked(true);
+    pictureButtonClicked(true);
 }
 
 void TStudioTools::mixerButtonClicked(bool down)
@@ -97,5 +133,5 @@ QList<TColor> TStudioTools::mixerColors()
 
 QList<QPair<SettingKey, QString>> TStudioTools::closingSettings()
 {
-    return analyzer()->closingSettings() + mixer()->closingSettings();
+    return analyzer()->closingSettings() + mixer()->closingSettings() + picture()->closingSettings();
 }

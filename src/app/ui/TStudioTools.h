@@ -14,9 +14,10 @@ class TStudioSession;
 class TStudioViews;
 class TfrmAnalyzer;
 class TfrmMixer;
+class TfrmPicScheme;
 
-// The tool windows of the main window (colour mixer, scheme analyzer) and
-// their toolbar buttons. A window is built when it is first wanted, so
+// The tool windows of the main window (colour mixer, scheme analyzer,
+// picture palette tool) and their toolbar buttons. A window is built when it is first wanted, so
 // start-up does not pay for it; it then behaves as if it had been there from
 // the start: the mixer's start colour is the base colour the session started
 // with, and both take their settings as they were at start-up.
@@ -32,7 +33,7 @@ public:
     ~TStudioTools() override;
 
     // The toolbar's toggle buttons; call once, after start-up.
-    void attach(QToolButton* mixerButton, QToolButton* analyzerButton);
+    void attach(QToolButton* mixerButton, QToolButton* analyzerButton, QToolButton* pictureButton = nullptr);
 
     // tbColorMixer clicked (down: the working colour becomes the start
     // colour and the mixer shows; up: it hides).
@@ -43,6 +44,10 @@ public:
     // Analyzer (Ctrl+A) presses the button and runs the same.
     void analyzerButtonClicked(bool down);
     void showAnalyzer();
+    // tbPhotoScheme clicked (down: show the picture palette tool; up: hide
+    // it); the Tools entry (Ctrl+H) presses the button and runs the same.
+    void pictureButtonClicked(bool down);
+    void showPicture();
 
     // The mixer's colours (steps + 2), the export's and print's mixer group.
     QList<TColor> mixerColors();
@@ -51,6 +56,7 @@ public:
 
     TfrmMixer* mixer();
     TfrmAnalyzer* analyzer();
+    TfrmPicScheme* picture();
 
 private:
     TStudioSession& m_session;
@@ -60,6 +66,8 @@ private:
     TColor m_startColor;
     QPointer<QToolButton> m_mixerButton;
     QPointer<QToolButton> m_analyzerButton;
+    QPointer<QToolButton> m_pictureButton;
     QPointer<TfrmMixer> m_mixer;
     QPointer<TfrmAnalyzer> m_analyzer;
+    QPointer<TfrmPicScheme> m_picture;
 };
