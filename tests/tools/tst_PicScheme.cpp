@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,6 +74,7 @@ private slots:
     void addToFavourites();
     void numberOfColoursFromTheList();
     void extractCommand();
+    void extractMatchesTheCommandLine();
     void frameIsComposedWhole();
 
 private:
@@ -388,6 +390,30 @@ void tst_PicScheme::extractCommand()
     for (const SamplePoint& p : w->model().points())
         got << ToQRgb(p.color);
     QCOMPARE(got, colours); // the bands stand left to right in this order
+}
+
+// The command line's picture gives what the window at its first size shows.
+void tst_PicScheme::extractMatchesTheCommandLine()
+{
+#ifndef TV_CLI_BIN
+    QSKIP("built without the command line");
+#else
+    const QString file = path(QStringLiteral("photo.jpg"));
+    QVERIFY(Samples::PutImage(file, Samples::Photo(3000, 2000, 11), "jpeg"));
+    auto w = window();
+    QCOMPARE(w->size(), QSize(600, 450));
+    QVERIFY(w->openPicture(file));
+    child<QComboBox>(w.get(), "cboNumColors")->setCurrentIndex(5); // " 7"
+    child<QToolButton>(w.get(), "tbExtract")->click();
+    QString shown;
+    for (const TColor c : w->model().colors())
+        shown += HSLUtils::ColorToHex(c) + QLatin1Char('\n');
+    QProcess cli;
+    cli.start(QStringLiteral(TV_CLI_BIN), {QStringLiteral("picture"), file, QStringLiteral("--colors"), QStringLiteral("7")});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(QString::fromLatin1(cli.readAllStandardOutput()), shown);
+#endif
 }
 
 void tst_PicScheme::frameIsComposedWhole()
