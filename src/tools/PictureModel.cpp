@@ -57,6 +57,13 @@ void TPictureModel::setPicture(const QImage& image, QSize fullSize, const QStrin
     m_path = path;
     rebuild();
     randomize();
+    // A panel placed from the settings of a larger window, or by hand at a
+    // negative place, comes into the area where the mouse can reach it.
+    m_palette.left = std::max(0, m_palette.left);
+    m_palette.top = std::max(0, m_palette.top);
+    m_palette = MakePalette(m_palette.left, m_palette.top, m_n);
+    KeepRightInside(m_palette, m_n, m_area.width());
+    KeepBottomInside(m_palette, m_area.height());
 }
 
 void TPictureModel::rebuild()

@@ -35,7 +35,8 @@ public:
 
     // Opens the file for the current area: on success the picture replaces
     // the previous one, the displayed picture is built and the points are
-    // placed at random; on failure nothing changes. The mosaic guard's
+    // placed at random, and the panel is brought inside the area; on
+    // failure nothing changes. The mosaic guard's
     // result is in mosaicFailed() as after setMosaic.
     Picture::LoadedPicture open(const QString& path);
     // The same with a picture decoded elsewhere (at full size or reduced).

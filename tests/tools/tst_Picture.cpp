@@ -35,6 +35,8 @@ private slots:
     void swatchHits_data();
     void swatchHits();
     void resizeKeepsPointsInPlace();
+    void panelFromSettingsComesInside_data();
+    void panelFromSettingsComesInside();
     void extractFindsFlatColours_data();
     void extractFindsFlatColours();
     void extractIsDeterministic();
@@ -267,6 +269,27 @@ void tst_Picture::resizeKeepsPointsInPlace()
     QCOMPARE(m.points()[1].Y, 23);
     QCOMPARE(m.points()[1].color, kept);
     QCOMPARE(m.palette(), (PaletteRect{229 - 108, 299 - 60, 229, 299}));
+}
+
+// A panel stored by a larger window (or at a negative place) is brought
+// into the area when a picture opens.
+void tst_Picture::panelFromSettingsComesInside_data()
+{
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("placed");
+    QTest::newRow("inside") << QPoint(40, 50) << QPoint(40, 50);
+    QTest::newRow("past the right and bottom") << QPoint(900, 700) << QPoint(499 - 154, 399 - 60);
+    QTest::newRow("negative") << QPoint(-30, -8) << QPoint(0, 0);
+}
+
+void tst_Picture::panelFromSettingsComesInside()
+{
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, placed);
+    TPictureModel m(3, stored.x(), stored.y());
+    m.setArea(QSize(500, 400));
+    m.setPicture(Samples::Photo(100, 100), QSize(100, 100));
+    QCOMPARE(m.palette(), MakePalette(placed.x(), placed.y(), 3));
 }
 
 void tst_Picture::extractFindsFlatColours_data()
