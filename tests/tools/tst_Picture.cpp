@@ -50,6 +50,9 @@ private slots:
     void badInput();
     void unreadableFile();
     void failedOpenKeepsThePicture();
+    void realPhotograph_data();
+    void realPhotograph();
+    void realPhotographTurned();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -518,6 +521,56 @@ void tst_Picture::failedOpenKeepsThePicture()
     QCOMPARE(m.displayed(), shown);
     QCOMPARE(m.points(), points);
     QCOMPARE(m.path(), path("ok.png"));
+}
+
+void tst_Picture::realPhotograph_data()
+{
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("own size in the first window") << QSize(600, 416) << QSize(451, 300);
+    QTest::newRow("reduced in a small area") << QSize(300, 250) << QSize(300, 199);
+}
+
+// A camera photograph (data/SOURCES.md): shown at its own size or decoded
+// reduced, and extracted the same on every run from its own pixels.
+void tst_Picture::realPhotograph()
+{
+    QFETCH(QSize, area);
+    QFETCH(QSize, shown);
+    const QString file = QFINDTESTDATA("data/chelsea.jpg");
+    QVERIFY(!file.isEmpty());
+    TPictureModel m(9);
+    m.setArea(area);
+    const LoadedPicture r = m.open(file);
+    QVERIFY2(r.ok(), qPrintable(r.message));
+    QCOMPARE(m.fullSize(), QSize(451, 300));
+    QCOMPARE(m.displayedSize(), shown);
+    QCOMPARE(m.source().size(), shown);
+    m.extract();
+    const QList<SamplePoint> first = m.points();
+    QCOMPARE(first.size(), 9);
+    std::set<QRgb> distinct;
+    for (const SamplePoint& p : first) {
+        QCOMPARE(ToQRgb(p.color), m.displayed().pixel(p.X, p.Y));
+        distinct.insert(ToQRgb(p.color));
+    }
+    QCOMPARE(int(distinct.size()), 9); // nine different colours of a real photo
+    m.randomize();
+    m.extract();
+    QCOMPARE(m.points(), first);
+}
+
+void tst_Picture::realPhotographTurned()
+{
+    QFile in(QFINDTESTDATA("data/chelsea.jpg"));
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray stored = in.readAll();
+    QVERIFY(Samples::Put(path("turned.jpg"), Samples::WithOrientation(stored, 6)));
+    const LoadedPicture plain = LoadPicture(in.fileName(), {});
+    const LoadedPicture turned = LoadPicture(path("turned.jpg"), {});
+    QVERIFY(plain.ok() && turned.ok());
+    QCOMPARE(turned.fullSize, QSize(300, 451));
+    QCOMPARE(turned.image, plain.image.transformed(QTransform().rotate(90)));
 }
 
 TV_REGISTER_TEST(tst_Picture);
