@@ -308,6 +308,9 @@ void tst_PicScheme::pointDragFollowsLive()
     const SamplePoint moved = w->model().points()[3];
     QCOMPARE(moved.X, 399);
     QCOMPARE(moved.Y, 100);
+    moveHeld(layer, QPoint(-40, 700)); // past the left and below the picture
+    QCOMPARE(QPoint(w->model().points()[3].X, w->model().points()[3].Y), QPoint(0, 299));
+    moveHeld(layer, QPoint(900, 100));
     QCOMPARE(ToQRgb(moved.color), w->model().displayed().pixel(399, 100));
     QCOMPARE(w->highlighted(), 3);
     // The swatch in the frame shows the new colour at once.

@@ -29,9 +29,6 @@ private slots:
     void nearestStretch();
     void randomizeSortsByX();
     void numberOfColours();
-    void pointStopsAtTheEdges();
-    void panelStaysInside_data();
-    void panelStaysInside();
     void swatchHits_data();
     void swatchHits();
     void resizeKeepsPointsInPlace();
@@ -188,44 +185,6 @@ void tst_Picture::numberOfColours()
     m.setNumColors(9);
     QCOMPARE(m.palette().right, 499);
     QCOMPARE(m.palette().left, 499 - 46 * 9 - 16);
-}
-
-void tst_Picture::pointStopsAtTheEdges()
-{
-    TPictureModel m(3);
-    m.setArea(QSize(500, 400));
-    m.setPicture(Samples::Photo(2000, 1000), QSize(2000, 1000));
-    m.movePoint(1, QPoint(900, -20));
-    QCOMPARE(m.points()[1].X, 499);
-    QCOMPARE(m.points()[1].Y, 0);
-    m.movePoint(1, QPoint(-5, 300)); // below the picture, inside the area
-    QCOMPARE(m.points()[1].X, 0);
-    QCOMPARE(m.points()[1].Y, 249);
-    QCOMPARE(m.points()[1].color, FromQRgb(m.displayed().pixel(0, 249)));
-}
-
-void tst_Picture::panelStaysInside_data()
-{
-    QTest::addColumn<QPoint>("mouse");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    // Pressed at (20, 20) on a 5-colour panel at (10, 10), area 500 x 400.
-    QTest::newRow("moved") << QPoint(120, 220) << 110 << 210;
-    QTest::newRow("past the left and top") << QPoint(0, 5) << 0 << 0;
-    QTest::newRow("past the right") << QPoint(480, 100) << 499 - 246 << 90;
-    QTest::newRow("past the bottom") << QPoint(100, 500) << 90 << 399 - 60;
-}
-
-void tst_Picture::panelStaysInside()
-{
-    QFETCH(QPoint, mouse);
-    QFETCH(int, left);
-    QFETCH(int, top);
-    const PaletteRect r = MovedPalette(mouse, QPoint(20, 20), MakePalette(10, 10, 5), 5, QSize(500, 400));
-    QCOMPARE(r.left, left);
-    QCOMPARE(r.top, top);
-    QCOMPARE(r.right, left + 246);
-    QCOMPARE(r.bottom, top + 60);
 }
 
 void tst_Picture::swatchHits_data()
