@@ -74,6 +74,7 @@ private slots:
     void addToFavourites();
     void numberOfColoursFromTheList();
     void extractCommand();
+    void growingWindowSharpensAReducedJpeg();
     void extractMatchesTheCommandLine();
     void frameIsComposedWhole();
 
@@ -393,6 +394,24 @@ void tst_PicScheme::extractCommand()
     for (const SamplePoint& p : w->model().points())
         got << ToQRgb(p.color);
     QCOMPARE(got, colours); // the bands stand left to right in this order
+}
+
+// A large JPEG is decoded at its shown size; after the window grows it is
+// decoded again for the new size, the points kept where they were.
+void tst_PicScheme::growingWindowSharpensAReducedJpeg()
+{
+    const QString file = path(QStringLiteral("big.jpg"));
+    QVERIFY(Samples::PutImage(file, Samples::Photo(4000, 3000), "jpeg"));
+    auto w = window();
+    QVERIFY(w->openPicture(file));
+    QCOMPARE(w->model().source().size(), QSize(554, 416));
+    const QList<SamplePoint> before = w->model().points();
+    w->resize(1000, 834); // an area of 1000 x 800
+    QCOMPARE(w->model().displayedSize(), QSize(1000, 750));
+    QTRY_COMPARE(w->model().source().size(), QSize(1000, 750));
+    for (qsizetype i = 0; i < before.size(); ++i)
+        QCOMPARE(w->model().points()[i].color, before[i].color);
+    QCOMPARE(w->frame().size(), QSize(1000, 800));
 }
 
 // The command line's picture gives what the window at its first size shows.
