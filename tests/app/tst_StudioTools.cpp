@@ -9,8 +9,10 @@
 #include "TfrmMixer.h"
 #include "TfrmPantone.h"
 #include "TfrmScreenPicker.h"
+#include "TfrmPicScheme.h"
 #include "TfrmStudioMain.h"
 #include "paint/ColorMime.h"
+#include "../tools/PictureSamples.h"
 
 #include "TestRegistry.h"
 
@@ -20,6 +22,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QDropEvent>
 #include <QListView>
@@ -49,6 +53,11 @@ private slots:
     void pickerTakesAPixelOfTheScreen();
     void pickerPanelJumps();
     void escapeLeavesThePicker();
+    void pictureButtonFollowsTheWindow_data();
+    void pictureButtonFollowsTheWindow();
+    void pictureColoursReachTheFavourites();
+    void pictureSwatchDropsOnTheFavourites();
+    void pictureSettingsSurviveARestart();
 
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("tvstudio.ini")); }
@@ -385,6 +394,110 @@ void tst_StudioTools::escapeLeavesThePicker()
     QCOMPARE(w->WheelColors()[0], base);
     QVERIFY(w->isVisible());
     QVERIFY(w->toolWindows().analyzer()->isVisible());
+void tst_StudioTools::pictureButtonFollowsTheWindow_data()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("button") << false;
+    QTest::newRow("menu") << true;
+}
+
+// The picture tool: an ordinary window, not above the others; its button is
+// down exactly while it is shown; the Tools entry has Ctrl+H.
+void tst_StudioTools::pictureButtonFollowsTheWindow()
+{
+    QFETCH(bool, fromMenu);
+    auto w = makeWindow();
+    auto* button = child<QToolButton>(w.get(), "tbPhotoScheme");
+    QAction* entry = action(w.get(), "mnuToolsPicture");
+    QVERIFY(button && button->isEnabled() && button->isCheckable());
+    QVERIFY(entry && entry->isEnabled());
+    QCOMPARE(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    if (fromMenu)
+        entry->trigger();
+    else
+        button->click();
+    TfrmPicScheme* tool = w->toolWindows().picture();
+    QVERIFY(tool->isVisible() && button->isChecked());
+    QVERIFY(!(tool->windowFlags() & Qt::WindowStaysOnTopHint));
+    QCOMPARE(tool->windowTitle(), QStringLiteral("Picturist"));
+    entry->trigger(); // again: still shown, still down
+    QVERIFY(tool->isVisible() && button->isChecked());
+    tool->close();
+    QVERIFY(!tool->isVisible() && !button->isChecked());
+    button->click();
+    QVERIFY(tool->isVisible());
+    button->click();
+    QVERIFY(!tool->isVisible());
+}
+
+void tst_StudioTools::pictureColoursReachTheFavourites()
+{
+    auto w = makeWindow();
+    w->favorites().AddColorsToFavorites(MakeColor(9, 9, 9), QStringLiteral("old"), true);
+    child<QToolButton>(w.get(), "tbPhotoScheme")->click();
+    TfrmPicScheme* tool = w->toolWindows().picture();
+    const QString file = m_dir->filePath(QStringLiteral("photo.jpg"));
+    QVERIFY(Samples::PutImage(file, Samples::Photo(1600, 1200), "jpeg"));
+    QVERIFY(tool->openPicture(file));
+    child<QToolButton>(tool, "tbAddFavs")->click();
+    const TFavoritesList& favs = w->favorites();
+    QCOMPARE(favs.count(), 6);
+    QVERIFY(!favs.at(0).Selected);
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(favs.at(k + 1).Color, tool->model().points()[k].color);
+        QVERIFY(favs.at(k + 1).Selected);
+    }
+    QCOMPARE(favs.currentIndex(), 5);
+    QVERIFY(w->isModified());
+}
+
+void tst_StudioTools::pictureSwatchDropsOnTheFavourites()
+{
+    auto w = makeWindow();
+    action(w.get(), "mnuToolsPicture")->trigger();
+    TfrmPicScheme* tool = w->toolWindows().picture();
+    const QString file = m_dir->filePath(QStringLiteral("photo.png"));
+    QVERIFY(Samples::PutImage(file, Samples::Photo(400, 300), "png"));
+    QVERIFY(tool->openPicture(file));
+    QWidget* favs = child(w.get(), "pbFavs");
+    QWidget* layer = child(tool, "pbDrawLayer");
+    ColorMime::SetDragRunner([&](QObject*, QMimeData* data) {
+        drop(favs, data, QPoint(60, 20));
+        delete data;
+    });
+    const Picture::PaletteRect& r = tool->model().palette();
+    const QPoint at(r.left + 12 + 46 * 3 + 19, r.top + 31);
+    QTest::mouseMove(layer, at);
+    QTest::mousePress(layer, Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at + QPoint(12, 0)), layer->mapToGlobal(QPointF(at + QPoint(12, 0))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(layer, &move);
+    QCOMPARE(w->favorites().count(), 1);
+    QCOMPARE(w->favorites().at(0).Color, tool->model().points()[3].color);
+    QCOMPARE(w->PendingColor(), w->WheelColors()[0]);
+}
+
+void tst_StudioTools::pictureSettingsSurviveARestart()
+{
+    {
+        auto w = makeWindow();
+        TfrmPicScheme* tool = w->toolWindows().picture(); // never shown: still written
+        tool->resize(720, 530);
+        child<QComboBox>(tool, "cboNumColors")->setCurrentIndex(6); // " 8"
+        w->close();
+    }
+    SettingsStore store(iniPath());
+    QCOMPARE(store.readInt(SettingKey::PicturistWidth), 720);
+    QCOMPARE(store.readInt(SettingKey::PicturistHeight), 530);
+    QCOMPARE(store.readInt(SettingKey::PicturistNumColors), 8);
+    QCOMPARE(store.readInt(SettingKey::PicturistPaletteLeft), 10);
+    QVERIFY(store.readInt(SettingKey::PicturistTop, -100000) != -100000);
+    store.writeInt(SettingKey::PicturistNumColors, 40); // a hand-edited file
+    store.writeInt(SettingKey::PicturistPaletteTop, 33);
+    auto w = makeWindow();
+    QCOMPARE(w->toolWindows().picture()->size(), QSize(720, 530));
+    QCOMPARE(w->toolWindows().picture()->model().numColors(), 9);
+    QCOMPARE(w->toolWindows().picture()->model().palette().top, 33);
 }
 
 TV_REGISTER_TEST(tst_StudioTools);

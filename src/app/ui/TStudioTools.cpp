@@ -6,6 +6,7 @@
 #include "PortalColorPicker.h"
 #include "TfrmPantone.h"
 #include "TfrmScreenPicker.h"
+#include "TfrmPicScheme.h"
 
 #include <QTimer>
 #include <QToolButton>
@@ -22,13 +23,17 @@ TStudioTools::TStudioTools(TStudioSession& session, TStudioViews& views, Setting
 
 TStudioTools::~TStudioTools() = default;
 
-void TStudioTools::attach(QToolButton* mixerButton, QToolButton* analyzerButton)
+void TStudioTools::attach(const QHash<QString, QToolButton*>& buttons)
 {
     m_startColor = m_session.baseColor();
-    m_mixerButton = mixerButton;
-    m_analyzerButton = analyzerButton;
-    connect(mixerButton, &QToolButton::clicked, this, &TStudioTools::mixerButtonClicked);
-    connect(analyzerButton, &QToolButton::clicked, this, &TStudioTools::analyzerButtonClicked);
+    const auto take = [&](QPointer<QToolButton>& button, const char* name, void (TStudioTools::*clicked)(bool)) {
+        button = buttons.value(QLatin1String(name));
+        if (button)
+            connect(button, &QToolButton::clicked, this, clicked);
+    };
+    take(m_mixerButton, "tbColorMixer", &TStudioTools::mixerButtonClicked);
+    take(m_analyzerButton, "tbAnalyzer", &TStudioTools::analyzerButtonClicked);
+    take(m_pictureButton, "tbPhotoScheme", &TStudioTools::pictureButtonClicked);
 }
 
 TfrmMixer* TStudioTools::mixer()
@@ -114,7 +119,7 @@ void TStudioTools::startPicking()
 
 void TStudioTools::hideForPicking()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_owner})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_picture, m_owner})
         if (w)
             w->hide();
 }
@@ -126,7 +131,40 @@ void TStudioTools::showAfterPicking()
         analyzer()->show();
     if (m_mixerButton && m_mixerButton->isChecked())
         mixer()->show();
+    if (m_pictureButton && m_pictureButton->isChecked())
+        picture()->show();
     m_owner->show();
+}
+
+TfrmPicScheme* TStudioTools::picture()
+{
+    if (!m_picture) {
+        m_picture = new TfrmPicScheme(m_session, m_views, m_settings, m_owner);
+        connect(m_picture, &TfrmPicScheme::closed, this, [this] {
+            if (m_pictureButton)
+                m_pictureButton->setChecked(false);
+        });
+    }
+    return m_picture;
+}
+
+void TStudioTools::pictureButtonClicked(bool down)
+{
+    if (!down) {
+        if (m_picture)
+            m_picture->hide();
+        return;
+    }
+    picture()->show();
+    m_picture->raise();
+    m_picture->activateWindow();
+}
+
+void TStudioTools::showPicture()
+{
+    if (m_pictureButton)
+        m_pictureButton->setChecked(true);
+    pictureButtonClicked(true);
 }
 
 void TStudioTools::mixerButtonClicked(bool down)
@@ -175,5 +213,6 @@ QList<TColor> TStudioTools::mixerColors()
 
 QList<QPair<SettingKey, QString>> TStudioTools::closingSettings()
 {
-    return analyzer()->closingSettings() + mixer()->closingSettings() + pantone()->closingSettings();
+    return analyzer()->closingSettings() + mixer()->closingSettings() + pantone()->closingSettings()
+           + picture()->closingSettings();
 }

@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "TColor.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -15,11 +16,12 @@ class TStudioViews;
 class TfrmAnalyzer;
 class TfrmMixer;
 class TfrmPantone;
+class TfrmPicScheme;
 class TfrmScreenPicker;
 
 // The tool windows of the main window (colour mixer, scheme analyzer, guide
-// lookup) and
-// their toolbar buttons. A window is built when it is first wanted, so
+// lookup, picture palette tool, screen picker) and their toolbar buttons. A
+// window is built when it is first wanted, so
 // start-up does not pay for it; it then behaves as if it had been there from
 // the start: the mixer's start colour is the base colour the session started
 // with, and both take their settings as they were at start-up.
@@ -35,7 +37,7 @@ public:
     ~TStudioTools() override;
 
     // The toolbar's toggle buttons; call once, after start-up.
-    void attach(QToolButton* mixerButton, QToolButton* analyzerButton);
+    void attach(const QHash<QString, QToolButton*>& buttons);
 
     // tbColorMixer clicked (down: the working colour becomes the start
     // colour and the mixer shows; up: it hides).
@@ -57,6 +59,10 @@ public:
     // not read the screen (Wayland), the desktop portal picks instead.
     void startPicking();
     TfrmScreenPicker* screenPicker();
+    // tbPhotoScheme clicked (down: show the picture palette tool; up: hide
+    // it); the Tools entry (Ctrl+H) presses the button and runs the same.
+    void pictureButtonClicked(bool down);
+    void showPicture();
 
     // The mixer's colours (steps + 2), the export's and print's mixer group.
     QList<TColor> mixerColors();
@@ -66,6 +72,7 @@ public:
     TfrmMixer* mixer();
     TfrmAnalyzer* analyzer();
     TfrmPantone* pantone();
+    TfrmPicScheme* picture();
 
 private:
     TStudioSession& m_session;
@@ -75,6 +82,7 @@ private:
     TColor m_startColor;
     QPointer<QToolButton> m_mixerButton;
     QPointer<QToolButton> m_analyzerButton;
+    QPointer<QToolButton> m_pictureButton;
     QPointer<TfrmMixer> m_mixer;
     QPointer<TfrmAnalyzer> m_analyzer;
     QPointer<TfrmPantone> m_pantone;
@@ -83,4 +91,5 @@ private:
 
     void hideForPicking();
     void showAfterPicking();
+    QPointer<TfrmPicScheme> m_picture;
 };

@@ -175,7 +175,7 @@ void TfrmStudioMain::buildActions()
         {"mnuEditWebsafe", "Make &Websafe", key(Qt::CTRL | Qt::Key_W), [this] { tbWebsafeClick(); }},
         {"mnuEditRandomize", "Randomize!", key(Qt::CTRL | Qt::Key_R), [this] { cmdRandomizeClick(); }},
         {"ScreenColorPicker1", "Screen Color &Picker", key(Qt::Key_F3), [this] { m_toolWindows->startPicking(); }},
-        {"mnuToolsPicture", "P&icturist...", key(Qt::CTRL | Qt::Key_H), {}, false},
+        {"mnuToolsPicture", "P&icturist...", key(Qt::CTRL | Qt::Key_H), [this] { m_toolWindows->showPicture(); }},
         {"ColorMixer1", "Color &Mixer", key(Qt::CTRL | Qt::Key_M), [this] { m_toolWindows->showMixer(); }},
         {"mnuToolsAnalyzer", "Color Scheme &Analyzer", key(Qt::CTRL | Qt::Key_A), [this] { m_toolWindows->showAnalyzer(); }},
         {"mnuToolsQuickPreview", "Quick&Preview", key(Qt::CTRL | Qt::Key_P), {}, false},
@@ -288,7 +288,7 @@ void TfrmStudioMain::buildToolbar()
         {"tbRandomizeBase", "Randomize!", [this] { cmdRandomizeClick(); }},
         {},
         {"tbPicker", "Screen Color Picker", [this] { m_toolWindows->startPicking(); }},
-        {"tbPhotoScheme", "Picturist", {}, false, true},
+        {"tbPhotoScheme", "Picturist", {}, true, true},
         {"tbColorMixer", "Color Mixer", {}, true, true},
         {"tbAnalyzer", "Color Scheme Analyzer", {}, true, true},
         {"tbQuickPreview", "QuickPreview", {}, false, true},
@@ -447,7 +447,7 @@ void TfrmStudioMain::startUp()
         warnAboutFile(message, m_lifeCycle.sessionFilePath());
     updateNavigationEnabling();
     updateCaption();
-    m_toolWindows->attach(m_tools.value(QStringLiteral("tbColorMixer")), m_tools.value(QStringLiteral("tbAnalyzer")));
+    m_toolWindows->attach(m_tools); // the toggle buttons of the tool windows
     m_actions[QStringLiteral("mnuFileSaveAs")]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 

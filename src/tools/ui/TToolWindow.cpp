@@ -9,13 +9,26 @@
 #include <QLabel>
 #include <QScreen>
 
-TToolWindow::TToolWindow(const QString& objectName, const QString& caption, QSize client, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+namespace {
+Qt::WindowFlags flagsFor(TToolWindow::Frame frame)
+{
+    if (frame == TToolWindow::Frame::Sizeable)
+        return Qt::Window;
+    return Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+           | Qt::WindowCloseButtonHint;
+}
+} // namespace
+
+TToolWindow::TToolWindow(const QString& objectName, const QString& caption, QSize client, QWidget* parent,
+                         Frame frame)
+    : QWidget(parent, flagsFor(frame))
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    setFixedSize(client);
+    if (frame == Frame::Fixed)
+        setFixedSize(client);
+    else
+        resize(client);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     setFont(font);

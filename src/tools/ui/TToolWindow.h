@@ -10,13 +10,16 @@
 class TPaintBox;
 
 // A tool window: a fixed client area, a tool-window frame with only a close
-// box, above the other windows. Closing it only hides it and emits closed(),
-// so the main window can raise the tool's toolbar button; its state lives on
-// until the program ends.
+// box, above the other windows; or (Frame::Sizeable) an ordinary window the
+// user may resize, not kept above the others, of `client` size to start
+// with. Closing it only hides it and emits closed(), so the main window can
+// raise the tool's toolbar button; its state lives on until the program ends.
 class TToolWindow : public QWidget {
     Q_OBJECT
 public:
-    TToolWindow(const QString& objectName, const QString& caption, QSize client, QWidget* parent);
+    enum class Frame { Fixed, Sizeable };
+    TToolWindow(const QString& objectName, const QString& caption, QSize client, QWidget* parent,
+                Frame frame = Frame::Fixed);
 
     // The position stored under `topKey`/`leftKey` (centred on the primary
     // screen without them), kept on one of the screens.
