@@ -394,6 +394,8 @@ void tst_StudioTools::escapeLeavesThePicker()
     QCOMPARE(w->WheelColors()[0], base);
     QVERIFY(w->isVisible());
     QVERIFY(w->toolWindows().analyzer()->isVisible());
+}
+
 void tst_StudioTools::pictureButtonFollowsTheWindow_data()
 {
     QTest::addColumn<bool>("fromMenu");

@@ -219,6 +219,12 @@ void TTestHttpServer::onConnection()
         auto answered = std::make_shared<bool>(false);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer, answered] {
             *buffer += socket->readAll();
+            if (!*answered && buffer->startsWith('\x16')) {
+                // A TLS handshake on the plain port: refused at once, as web servers do.
+                *answered = true;
+                socket->disconnectFromHost();
+                return;
+            }
             const qsizetype end = buffer->indexOf("\r\n\r\n");
             if (*answered || end < 0)
                 return;
