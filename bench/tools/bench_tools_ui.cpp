@@ -62,21 +62,26 @@ void BM_AnalyzerWindowRefresh5000(benchmark::State& state)
 }
 BENCHMARK(BM_AnalyzerWindowRefresh5000)->Unit(benchmark::kMicrosecond);
 
-// Opening the lookup on the 949-colour xkcd guide and painting its list.
-void BM_LookupOpensXkcd(benchmark::State& state)
-{
+// A guide lookup over the shipped guides.
+struct Lookup {
     QTemporaryDir dir;
     TStudioSession session;
     NoViews views;
-    TfrmPantone lookup(session, views, SettingsStore(dir.filePath(QStringLiteral("tvstudio.ini"))),
-                       {QStringLiteral(TV_GUIDE_DIR)}, dir.path());
-    auto* types = lookup.findChild<QComboBox*>(QStringLiteral("cboTypes"));
-    const int xkcd = types->findText(QStringLiteral("xkcd Color Survey"));
-    auto* list = lookup.findChild<QListView*>(QStringLiteral("lstColors"));
-    lookup.show();
+    TfrmPantone window{session, views, SettingsStore(dir.filePath(QStringLiteral("tvstudio.ini"))),
+                       {QStringLiteral(TV_GUIDE_DIR)}, dir.path()};
+    QComboBox* types = window.findChild<QComboBox*>(QStringLiteral("cboTypes"));
+    int xkcd = types->findText(QStringLiteral("xkcd Color Survey"));
+};
+
+// Opening the lookup on the 949-colour xkcd guide and painting its list.
+void BM_LookupOpensXkcd(benchmark::State& state)
+{
+    Lookup lookup;
+    auto* list = lookup.window.findChild<QListView*>(QStringLiteral("lstColors"));
+    lookup.window.show();
     for (auto _ : state) {
-        types->setCurrentIndex(0);
-        types->setCurrentIndex(xkcd);
+        lookup.types->setCurrentIndex(0);
+        lookup.types->setCurrentIndex(lookup.xkcd);
         benchmark::DoNotOptimize(list->grab());
     }
 }
@@ -85,14 +90,9 @@ BENCHMARK(BM_LookupOpensXkcd)->Unit(benchmark::kMicrosecond);
 // One keystroke in the filter box over the xkcd guide.
 void BM_LookupFilterKeystroke(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    TStudioSession session;
-    NoViews views;
-    TfrmPantone lookup(session, views, SettingsStore(dir.filePath(QStringLiteral("tvstudio.ini"))),
-                       {QStringLiteral(TV_GUIDE_DIR)}, dir.path());
-    auto* types = lookup.findChild<QComboBox*>(QStringLiteral("cboTypes"));
-    types->setCurrentIndex(types->findText(QStringLiteral("xkcd Color Survey")));
-    auto* filter = lookup.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
+    Lookup lookup;
+    lookup.types->setCurrentIndex(lookup.xkcd);
+    auto* filter = lookup.window.findChild<QLineEdit*>(QStringLiteral("txtFilter"));
     const QStringList texts{QStringLiteral("g"), QStringLiteral("gr"), QStringLiteral("gre"), QStringLiteral("gree")};
     int i = 0;
     for (auto _ : state)

@@ -4,7 +4,7 @@
 #include "SettingsStore.h"
 #include "TFavoritesList.h"
 #include "TStudioSession.h"
-#include "TStudioViews.h"
+#include "RecordingViews.h"
 #include "TColorHistory.h"
 #include "HSLUtils.h"
 #include "TfrmPicScheme.h"
@@ -26,15 +26,6 @@
 using namespace Picture;
 
 namespace {
-struct Views : TStudioViews {
-    int repaints = 0;
-    int scrollMax = 0;
-    int scrolledTo = -1;
-    void showFavoritesEnd() override {}
-    void repaintFavorites() override { ++repaints; }
-    int favoritesScrollMaximum() const override { return scrollMax; }
-    void setFavoritesScrollPosition(int pos) override { scrolledTo = pos; }
-};
 
 void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
@@ -55,7 +46,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_session = std::make_unique<TStudioSession>();
         m_session->SetBaseColor(MakeColor(255, 102, 0));
-        m_views = Views();
+        m_views = RecordingViews();
         m_messages.clear();
     }
     void cleanup() { ColorMime::SetDragRunner({}); }
@@ -112,7 +103,7 @@ private:
     }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TStudioSession> m_session;
-    Views m_views;
+    RecordingViews m_views;
     QStringList m_messages;
 };
 

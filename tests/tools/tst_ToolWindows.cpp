@@ -4,7 +4,7 @@
 #include "SettingsStore.h"
 #include "TFavoritesList.h"
 #include "TStudioSession.h"
-#include "TStudioViews.h"
+#include "RecordingViews.h"
 #include "TfrmAnalyzer.h"
 #include "TfrmMixer.h"
 #include "TfrmPantone.h"
@@ -32,18 +32,6 @@
 #include "TChannelBar.h"
 #include "TPaintBox.h"
 
-namespace {
-struct Views : TStudioViews {
-    int repaints = 0;
-    int scrollMax = 0;
-    int scrolledTo = -1;
-    void showFavoritesEnd() override {}
-    void repaintFavorites() override { ++repaints; }
-    int favoritesScrollMaximum() const override { return scrollMax; }
-    void setFavoritesScrollPosition(int pos) override { scrolledTo = pos; }
-};
-} // namespace
-
 class tst_ToolWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -52,7 +40,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_session = std::make_unique<TStudioSession>();
         m_session->SetBaseColor(MakeColor(255, 102, 0));
-        m_views = Views();
+        m_views = RecordingViews();
     }
     void numberBoxes_data();
     void numberBoxes();
@@ -99,7 +87,7 @@ private:
     QPoint rowCentre(QListView* list, int row) { return list->visualRect(list->model()->index(row, 0)).center(); }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TStudioSession> m_session;
-    Views m_views;
+    RecordingViews m_views;
 };
 
 void tst_ToolWindows::numberBoxes_data()
