@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl1-mesa-dev qt6-image-formats-plugins
   libgif-dev giflib-tools libjpeg62-turbo-dev libfontconfig-dev libssl3 libbenchmark-dev
   fonts-liberation fonts-dejavu-core xvfb xauth imagemagick python3 python3-tinycss2
+  desktop-file-utils appstream shared-mime-info
   nodejs liblcms2-utils
 )
 missing=()

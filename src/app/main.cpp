@@ -4,10 +4,13 @@
 #include "TStudioStyle.h"
 #include "TfrmStudioMain.h"
 #include "Version.h"
+#include "paint/AppIcon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -151,6 +154,8 @@ int main(int argc, char* argv[])
     TStudioStyle::install();
     QApplication::setApplicationName(QStringLiteral("Tintvale Studio"));
     QApplication::setOrganizationName(QStringLiteral("Tintvale"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tintvale.Studio"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(AppIcon::Render(64))));
 
     QStringList args = app.arguments().mid(1);
     TfrmStudioMain::Options options;
