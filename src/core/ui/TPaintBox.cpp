@@ -1,6 +1,7 @@
 #include "TPaintBox.h"
 
 #include <QMouseEvent>
+#include "paint/DevicePicture.h"
 #include <QPainter>
 
 TPaintBox::TPaintBox(const QString& name, QWidget* parent)
@@ -13,8 +14,8 @@ TPaintBox::TPaintBox(const QString& name, QWidget* parent)
 
 void TPaintBox::renderNow()
 {
-    if (m_image.size() != size())
-        m_image = QImage(size(), QImage::Format_RGB32);
+    if (!DevicePicture::Fits(m_image, size(), devicePixelRatioF()))
+        m_image = DevicePicture::Make(size(), devicePixelRatioF());
     m_image.fill(Qt::white);
     if (m_renderer) {
         QPainter p(&m_image);
@@ -26,14 +27,12 @@ void TPaintBox::renderNow()
 
 QRgb TPaintBox::pixelAt(QPoint p) const
 {
-    if (!m_image.rect().contains(p))
-        return 0;
-    return m_image.pixel(p);
+    return DevicePicture::PixelAt(m_image, p);
 }
 
 void TPaintBox::paintEvent(QPaintEvent*)
 {
-    if (m_dirty || m_image.size() != size())
+    if (m_dirty || !DevicePicture::Fits(m_image, size(), devicePixelRatioF()))
         renderNow();
     QPainter p(this);
     p.drawImage(0, 0, m_image);

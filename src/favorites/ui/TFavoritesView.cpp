@@ -1,6 +1,7 @@
 #include "TFavoritesView.h"
 
 #include "ColorText.h"
+#include "paint/DevicePicture.h"
 #include "HSLUtils.h"
 #include "TFavoritesList.h"
 #include "paint/ColorMime.h"
@@ -259,7 +260,7 @@ QString TFavoritesView::hintAt(QPoint pos) const
 
 QImage TFavoritesView::render() const
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image = DevicePicture::Make(QSize(kWidth, kHeight), devicePixelRatioF());
     QPainter p(&image);
     GdiPaint::FillRect(p, 0, 0, kWidth, kHeight, SystemColors::BtnFace);
     const qsizetype n = m_list->count();

@@ -8,6 +8,7 @@
 #include "TStudioViews.h"
 #include "ToolPictures.h"
 #include "paint/ColorMime.h"
+#include "paint/DevicePicture.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -32,7 +33,7 @@ int channelOf(TColor c, int channel)
 } // namespace
 
 TMixEndSwatch::TMixEndSwatch(const QString& name, QWidget* parent)
-    : QWidget(parent), m_image(149, 50, QImage::Format_RGB32)
+    : QWidget(parent)
 {
     setObjectName(name);
     setFixedSize(149, 50);
@@ -49,9 +50,10 @@ void TMixEndSwatch::setColor(TColor color)
 
 const QImage& TMixEndSwatch::image()
 {
-    if (m_dirty) {
+    if (m_dirty || !DevicePicture::Fits(m_image, size(), devicePixelRatioF())) {
+        m_image = DevicePicture::Make(size(), devicePixelRatioF());
         QPainter p(&m_image);
-        BaseColumn::RenderBaseSwatch(p, m_image.size(), m_color, TDisplayMapper());
+        BaseColumn::RenderBaseSwatch(p, size(), m_color, TDisplayMapper());
         m_dirty = false;
     }
     return m_image;

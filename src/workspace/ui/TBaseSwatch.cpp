@@ -1,6 +1,7 @@
 #include "TBaseSwatch.h"
 
 #include "BaseColumnPicture.h"
+#include "paint/DevicePicture.h"
 #include "paint/ColorMime.h"
 #include "paint/QtColor.h"
 
@@ -35,8 +36,8 @@ void TBaseSwatch::setDisplayMapper(const TDisplayMapper& display)
 
 const QImage& TBaseSwatch::image()
 {
-    if (m_dirty || m_image.size() != size()) {
-        m_image = QImage(size(), QImage::Format_RGB32);
+    if (m_dirty || !DevicePicture::Fits(m_image, size(), devicePixelRatioF())) {
+        m_image = DevicePicture::Make(size(), devicePixelRatioF());
         QPainter p(&m_image);
         BaseColumn::RenderBaseSwatch(p, size(), m_color, m_display);
         m_dirty = false;
@@ -47,7 +48,7 @@ const QImage& TBaseSwatch::image()
 QRgb TBaseSwatch::pixelAt(QPoint pos)
 {
     const QImage& img = image();
-    return img.rect().contains(pos) ? img.pixel(pos) : 0;
+    return DevicePicture::PixelAt(img, pos);
 }
 
 void TBaseSwatch::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 #include "TChannelBar.h"
 
 #include <QMouseEvent>
+#include "paint/DevicePicture.h"
 #include <QPainter>
 
 using BaseColumn::Bar;
@@ -41,8 +42,8 @@ int TChannelBar::markerColumn() const
 
 void TChannelBar::render()
 {
-    if (m_image.size() != size())
-        m_image = QImage(size(), QImage::Format_RGB32);
+    if (!DevicePicture::Fits(m_image, size(), devicePixelRatioF()))
+        m_image = DevicePicture::Make(size(), devicePixelRatioF());
     m_image.fill(Qt::white);
     QPainter p(&m_image);
     BaseColumn::RenderBar(p, size(), m_bar, m_boxes, markerColumn(), m_display);
@@ -51,7 +52,7 @@ void TChannelBar::render()
 
 const QImage& TChannelBar::image()
 {
-    if (m_dirty || m_image.size() != size())
+    if (m_dirty || !DevicePicture::Fits(m_image, size(), devicePixelRatioF()))
         render();
     return m_image;
 }
@@ -59,7 +60,7 @@ const QImage& TChannelBar::image()
 QRgb TChannelBar::pixelAt(QPoint pos)
 {
     const QImage& img = image();
-    return img.rect().contains(pos) ? img.pixel(pos) : 0;
+    return DevicePicture::PixelAt(img, pos);
 }
 
 void TChannelBar::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 #include "TColorView.h"
 
 #include "paint/ColorMime.h"
+#include "paint/DevicePicture.h"
 #include "paint/QtColor.h"
 
 #include <QMouseEvent>
@@ -33,9 +34,9 @@ const QImage& TColorView::image()
 TColor TColorView::pixelAt(QPoint pos)
 {
     ensureRendered();
-    if (!m_image.rect().contains(pos))
+    if (!QRect(QPoint(), size()).contains(pos))
         return clBlack;
-    return FromQRgb(m_image.pixel(pos));
+    return FromQRgb(DevicePicture::PixelAt(m_image, pos));
 }
 
 void TColorView::refresh()
@@ -46,6 +47,10 @@ void TColorView::refresh()
 
 void TColorView::ensureRendered()
 {
+    if (!DevicePicture::Fits(m_image, size(), devicePixelRatioF())) {
+        m_image = DevicePicture::Make(size(), devicePixelRatioF());
+        m_dirty = true;
+    }
     if (!m_dirty)
         return;
     m_dirty = false;
