@@ -9,7 +9,9 @@
 
 #include "TestRegistry.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,15 @@ void tst_HiDpi::picturesAtDeviceResolution()
     QCOMPARE(w.devicePixelRatioF(), 2.0);
     const QImage shot = w.grab().toImage();
     QCOMPARE(shot.size(), w.size() * 2);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // On a real X server, the screen itself: the window's pixels as the server shows them.
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::qWait(200);
+        const QRect g = w.geometry();
+        const QImage screen = w.screen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).toImage();
+        QCOMPARE(screen.size(), g.size() * 2);
+        QVERIFY2(splitBlocks(screen) > 0, "the screen shows a 1x window stretched");
+    }
 
     QWidget* target = w.findChild<QWidget*>(view);
     if (!target)
