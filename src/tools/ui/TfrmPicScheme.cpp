@@ -6,6 +6,8 @@
 #include "paint/ColorMime.h"
 #include "paint/StudioIcons.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -138,11 +140,11 @@ TfrmPicScheme::TfrmPicScheme(TStudioSession& session, TStudioViews& views, const
     addSeparator(334);
     lblColors = new QLabel(QStringLiteral("# Colors:"), this);
     lblColors->setObjectName(QStringLiteral("lblColors"));
-    lblColors->move(344, 10);
+    lblColors->move(344 + m_toolShift, 10);
     lblColors->adjustSize();
     cboNumColors = new QComboBox(this);
     cboNumColors->setObjectName(QStringLiteral("cboNumColors"));
-    cboNumColors->setGeometry(390, 6, 37, 21);
+    cboNumColors->setGeometry(390 + m_toolShift, 6, 37, 21);
     for (int n = kMinColors; n <= kMaxColors; ++n)
         cboNumColors->addItem(QStringLiteral(" %1").arg(n));
     cboNumColors->setCurrentIndex(m_model.numColors() - kMinColors);
@@ -189,7 +191,13 @@ QToolButton* TfrmPicScheme::addButton(const char* name, const QString& caption, 
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setIconSize(QSize(16, 16));
-    b->setGeometry(place);
+    QPixmap placeholder(16, 16); // the caller sets the picture; its room counts from now
+    placeholder.fill(Qt::transparent);
+    b->setIcon(QIcon(placeholder));
+    // A caption wider than its place in this font pushes what follows to the right.
+    const int width = std::max(place.width(), b->sizeHint().width());
+    b->setGeometry(place.x() + m_toolShift, place.y(), width, place.height());
+    m_toolShift += width - place.width();
     return b;
 }
 
@@ -198,7 +206,7 @@ void TfrmPicScheme::addSeparator(int x)
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(x, 4, 2, 24);
+    line->setGeometry(x + m_toolShift, 4, 2, 24);
 }
 
 void TfrmPicScheme::setLoadedControls(bool on)

@@ -118,6 +118,7 @@ private:
     TStudioViews& m_views;
     TPictureModel m_model;
     QImage m_frame;
+    int m_toolShift = 0; // how far the toolbar's captions pushed its controls right
     TPicDrawLayer* pbDrawLayer = nullptr;
     QToolButton* tbOpen = nullptr;
     QToolButton* tbMosaic = nullptr;
