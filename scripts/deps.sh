@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl1-mesa-dev qt6-image-formats-plugins
   libgif-dev giflib-tools libjpeg62-turbo-dev libfontconfig-dev libssl3 libbenchmark-dev
   fonts-liberation fonts-dejavu-core xvfb xauth imagemagick python3 python3-tinycss2
-  nodejs liblcms2-utils
+  nodejs liblcms2-utils poppler-utils tidy fonts-droid-fallback
 )
 missing=()
 for p in "${packages[@]}"; do

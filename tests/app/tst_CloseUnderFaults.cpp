@@ -30,6 +30,7 @@ const QByteArray kEarlierIni = "; r\xE9glages d'un autre programme\r\n"
                                "[Main]\r\nBaseColor=16777471\r\nTop=10\r\nLeft=20\r\nSelectedTab=99\r\n"
                                "[Mixer]\r\nTop=30\r\nLeft=40\r\nSteps=3\r\n[Analyzer]\r\nTop=50\r\nLeft=60\r\n"
                                "[Pantone]\r\nTop=70\r\nLeft=80\r\nHeight=300\r\n"
+                               "[Preview]\r\nTop=90\r\nLeft=100\r\n"
                                "[Fremd]\r\nSch\xFCssel=Gr\xFC\xDF" "e\r\n";
 
 // An earlier session: version 3, two favourites, base colour, preview block.

@@ -5,6 +5,10 @@
 #include "TfrmMixer.h"
 #include "PortalColorPicker.h"
 #include "TfrmPantone.h"
+#include "TfrmPreview.h"
+#include "TfrmPrint.h"
+#include "TColorHistory.h"
+#include "TFavoritesList.h"
 #include "TfrmScreenPicker.h"
 
 #include <QTimer>
@@ -62,6 +66,62 @@ TfrmPantone* TStudioTools::pantone()
     return m_pantone;
 }
 
+TfrmPreview* TStudioTools::preview()
+{
+    if (!m_preview) {
+        m_preview = new TfrmPreview(m_session, m_views, m_settings, m_owner);
+        connect(m_preview, &TfrmPreview::closed, this, [this] {
+            if (m_previewButton)
+                m_previewButton->setChecked(false);
+        });
+    }
+    return m_preview;
+}
+
+void TStudioTools::attachPreview(QToolButton* previewButton)
+{
+    m_previewButton = previewButton;
+    connect(previewButton, &QToolButton::clicked, this, &TStudioTools::previewButtonClicked);
+}
+
+void TStudioTools::previewButtonClicked(bool down)
+{
+    if (!down) {
+        if (m_preview)
+            m_preview->hide();
+        return;
+    }
+    preview()->show();
+    m_preview->raise();
+}
+
+void TStudioTools::showPreview()
+{
+    if (m_previewButton)
+        m_previewButton->setChecked(true);
+    previewButtonClicked(true);
+}
+
+ExportGroups TStudioTools::colorGroups()
+{
+    ExportGroups groups;
+    for (const TFavColor& f : m_session.favorites().entries())
+        groups.favorites.append(ExportFavorite{f.Color, f.Name});
+    const TWheelColors& wheel = m_session.WheelColors();
+    groups.wheel = QList<TColor>(wheel.begin(), wheel.begin() + 12);
+    groups.mixer = mixerColors();
+    groups.history = m_session.history().entries();
+    return groups;
+}
+
+TfrmPrint* TStudioTools::showPrint()
+{
+    m_print = new TfrmPrint([this] { return colorGroups(); }, m_owner);
+    m_print->setAttribute(Qt::WA_DeleteOnClose);
+    m_print->show();
+    return m_print;
+}
+
 void TStudioTools::showPantone()
 {
     pantone()->show();
@@ -114,7 +174,7 @@ void TStudioTools::startPicking()
 
 void TStudioTools::hideForPicking()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_owner})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_preview, m_owner})
         if (w)
             w->hide();
 }
@@ -126,6 +186,8 @@ void TStudioTools::showAfterPicking()
         analyzer()->show();
     if (m_mixerButton && m_mixerButton->isChecked())
         mixer()->show();
+    if (m_previewButton && m_previewButton->isChecked())
+        preview()->show();
     m_owner->show();
 }
 
@@ -175,5 +237,8 @@ QList<TColor> TStudioTools::mixerColors()
 
 QList<QPair<SettingKey, QString>> TStudioTools::closingSettings()
 {
-    return analyzer()->closingSettings() + mixer()->closingSettings() + pantone()->closingSettings();
+    return preview()->closingSettings() + analyzer()->closingSettings() + mixer()->closingSettings()
+           + pantone()->closingSettings();
 }
+
+TfrmPrint* TStudioTools::printWindow() const { return m_print; }

@@ -158,7 +158,7 @@ void TfrmStudioMain::buildActions()
         {"mnuFileSaveAs", "Save As...", {}, [this] { mnuFileSaveAsClick(); }},
         {"mnuFileImport", "&Import Wizard...", {}, [this] { mnuFileImportClick(); }},
         {"mnuFileExport", "&Export Wizard...", {}, [this] { mnuFileExportClick(); }},
-        {"mnuFilePrint", "Print...", {}, {}, false},
+        {"mnuFilePrint", "Print...", {}, [this] { m_toolWindows->showPrint(); }},
         {"mnuFileExit", "E&xit", {}, [this] { close(); }},
         {"mnuEditUndo", "&Undo", key(Qt::CTRL | Qt::Key_Z), [&s] { s.history().Back(); }, false},
         {"mnuEditRedo", "&Redo", key(Qt::CTRL | Qt::Key_Y), [&s] { s.history().Forward(); }, false},
@@ -176,7 +176,7 @@ void TfrmStudioMain::buildActions()
         {"mnuToolsPicture", "P&icturist...", key(Qt::CTRL | Qt::Key_H), {}, false},
         {"ColorMixer1", "Color &Mixer", key(Qt::CTRL | Qt::Key_M), [this] { m_toolWindows->showMixer(); }},
         {"mnuToolsAnalyzer", "Color Scheme &Analyzer", key(Qt::CTRL | Qt::Key_A), [this] { m_toolWindows->showAnalyzer(); }},
-        {"mnuToolsQuickPreview", "Quick&Preview", key(Qt::CTRL | Qt::Key_P), {}, false},
+        {"mnuToolsQuickPreview", "Quick&Preview", key(Qt::CTRL | Qt::Key_P), [this] { m_toolWindows->showPreview(); }},
         {"mnuToolsPantone", "Pantone Lookup", {}, [this] { m_toolWindows->showPantone(); }},
         {"mnuRYB1", "Traditional Color Wheel (RYB)", {}, [&s] { s.setRybMode(true); }, true, true},
         {"mnuRGB1", "Computer Color Wheel (RGB)", {}, [&s] { s.setRybMode(false); }, true, true},
@@ -289,7 +289,7 @@ void TfrmStudioMain::buildToolbar()
         {"tbPhotoScheme", "Picturist", {}, false, true},
         {"tbColorMixer", "Color Mixer", {}, true, true},
         {"tbAnalyzer", "Color Scheme Analyzer", {}, true, true},
-        {"tbQuickPreview", "QuickPreview", {}, false, true},
+        {"tbQuickPreview", "QuickPreview", {}, true, true},
         {},
         {"tbOnTop", "Always On Top", {}, true, true},
     });
@@ -446,6 +446,7 @@ void TfrmStudioMain::startUp()
     updateNavigationEnabling();
     updateCaption();
     m_toolWindows->attach(m_tools.value(QStringLiteral("tbColorMixer")), m_tools.value(QStringLiteral("tbAnalyzer")));
+    m_toolWindows->attachPreview(m_tools.value(QStringLiteral("tbQuickPreview")));
     m_actions[QStringLiteral("mnuFileSaveAs")]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 
