@@ -119,15 +119,19 @@ QRect TPrintSheetArea::printableRect() const { return PrintLayout::PrintableOnSh
 void TPrintSheetArea::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
+    p.fillRect(viewport()->rect(), ToQColor(SystemColors::BtnFace));
     const QRect sheet = sheetRect();
     // The shadow: the per-channel average of button shadow and face, rounded down.
     const TColor a = SystemColors::BtnShadow, b = SystemColors::BtnFace;
     const QColor shadow((RedOf(a) + RedOf(b)) / 2, (GreenOf(a) + GreenOf(b)) / 2, (BlueOf(a) + BlueOf(b)) / 2);
     p.fillRect(sheet.translated(4, 4), shadow);
-    p.fillRect(sheet, ToQColor(SystemColors::DkShadow));
-    p.fillRect(sheet.adjusted(1, 1, -1, -1), Qt::white);
+    p.fillRect(sheet, Qt::white);
     if (!m_page.isNull())
         p.drawImage(printableRect(), m_page);
+    // The outline last, so a sheet printable to its edges keeps it.
+    p.setPen(ToQColor(SystemColors::DkShadow));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(sheet.adjusted(0, 0, -1, -1));
 }
 
 void TPrintSheetArea::wheelEvent(QWheelEvent* event)
