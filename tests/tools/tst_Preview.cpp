@@ -31,7 +31,6 @@ private slots:
     void saveKeepsTheEarlierFileOnFailure();
     void partUnderThePoint_data();
     void partUnderThePoint();
-    void renderShowsTheColours();
 };
 
 // The page line for line against the stored page of the default colours:
@@ -221,27 +220,6 @@ void tst_Preview::partUnderThePoint()
     QCOMPARE(PreviewPage::Info(*got).name, PreviewPage::Info(part).name);
     QVERIFY(!PreviewPage::PartAt(QPoint(329, 10)));
     QVERIFY(!PreviewPage::PartAt(QPoint(-1, 10)));
-}
-
-// The rectangles show their fills inside a black outline, in true colours.
-void tst_Preview::renderShowsTheColours()
-{
-    TPreviewColors colors = DefaultPreviewColors();
-    colors[5] = MakeColor(1, 2, 3);
-    colors[6] = MakeColor(200, 0, 0);
-    colors[7] = MakeColor(0, 200, 0);
-    colors[8] = MakeColor(0, 0, 200);
-    QImage img(PreviewPage::kPageSize, QImage::Format_RGB32);
-    QPainter p(&img);
-    PreviewPage::Render(p, colors);
-    p.end();
-    QCOMPARE(img.pixel(5, 220), qRgb(1, 2, 3));
-    QCOMPARE(img.pixel(290, 40), qRgb(200, 0, 0));
-    QCOMPARE(img.pixel(30, 50), qRgb(0, 0, 0));  // the outline
-    QCOMPARE(img.pixel(296, 50), qRgb(0, 0, 0)); // its right edge, inside the box
-    QCOMPARE(img.pixel(297, 50), qRgb(1, 2, 3));
-    QCOMPARE(img.pixel(35, 200), qRgb(0, 200, 0));
-    QCOMPARE(img.pixel(290, 200), qRgb(0, 0, 200));
 }
 
 TV_REGISTER_TEST(tst_Preview);

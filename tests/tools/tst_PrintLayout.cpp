@@ -58,8 +58,6 @@ private slots:
     void itemsPerPage_data();
     void itemsPerPage();
     void itemsPerPageStaysWithinOneAndAHundred();
-    void pageCount_data();
-    void pageCount();
     void placesFillColumnsTopDown();
     void sheetAtEveryScale_data();
     void sheetAtEveryScale();
@@ -139,25 +137,8 @@ void tst_PrintLayout::itemsPerPageStaysWithinOneAndAHundred()
     huge.physH = huge.pageH = 96 * 40;
     QCOMPARE(ItemsPerPage(Compute(huge, Margins{}), 15), 100);
     QCOMPARE(Places(Compute(huge, Margins{}), 15, 1, 250, 100).size(), 100);
-}
-
-void tst_PrintLayout::pageCount_data()
-{
-    QTest::addColumn<int>("colors");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("empty") << 0 << 1;
-    QTest::newRow("one") << 1 << 1;
-    QTest::newRow("full page") << 27 << 1;
-    QTest::newRow("one over") << 28 << 2;
-    QTest::newRow("two full") << 54 << 2;
-    QTest::newRow("thousand") << 1000 << 38;
-}
-
-void tst_PrintLayout::pageCount()
-{
-    QFETCH(int, colors);
-    QFETCH(int, pages);
-    QCOMPARE(PageCount(colors, 27), pages);
+    // ceiling(colours / per page), and one empty page for no colours.
+    QCOMPARE((QList<int>{PageCount(0, 27), PageCount(27, 27), PageCount(28, 27), PageCount(1000, 27)}), (QList<int>{1, 1, 2, 38}));
 }
 
 void tst_PrintLayout::placesFillColumnsTopDown()
