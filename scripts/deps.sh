@@ -7,7 +7,7 @@ packages=(
   libgif-dev giflib-tools libjpeg62-turbo-dev libfontconfig-dev libssl3 libbenchmark-dev
   fonts-liberation fonts-dejavu-core xvfb xauth imagemagick python3 python3-tinycss2
   desktop-file-utils appstream shared-mime-info
-  nodejs liblcms2-utils
+  nodejs liblcms2-utils poppler-utils tidy fonts-droid-fallback
 )
 missing=()
 for p in "${packages[@]}"; do

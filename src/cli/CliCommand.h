@@ -27,6 +27,7 @@ struct CliCommand {
     const char* usage;   // arguments after the name, e.g. "RRGGBB"
     const char* summary; // one line for --help
     CliStatus (*run)(const QStringList& args, QTextStream& out, QTextStream& err);
+    bool drawsText = false; // needs the font database: runs under an offscreen QGuiApplication
 };
 
 // Subcommands register themselves from their own source files.

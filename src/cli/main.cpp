@@ -3,9 +3,11 @@
 #include "Version.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -29,7 +31,15 @@ void printHelp(QTextStream& out)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A command that draws text (a PDF) needs fonts, which only a QGuiApplication has.
+    const bool gui = argc > 1 && std::any_of(CliCommands().begin(), CliCommands().end(), [&](const CliCommand& c) {
+        return c.drawsText && qstrcmp(argv[1], c.name) == 0;
+    });
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        gui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);

@@ -32,6 +32,7 @@ const QByteArray kEarlierIni = "; r\xE9glages d'un autre programme\r\n"
                                "[Pantone]\r\nTop=70\r\nLeft=80\r\nHeight=300\r\n"
                                "[Picturist]\r\nTop=70\r\nLeft=80\r\nWidth=640\r\nHeight=480\r\nPaletteLeft=12\r\n"
                                "PaletteTop=14\r\nNumColors=6\r\n"
+                               "[Preview]\r\nTop=90\r\nLeft=100\r\n"
                                "[Fremd]\r\nSch\xFCssel=Gr\xFC\xDF" "e\r\n";
 
 // An earlier session: version 3, two favourites, base colour, preview block.

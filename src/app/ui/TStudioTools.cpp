@@ -5,6 +5,10 @@
 #include "TfrmMixer.h"
 #include "PortalColorPicker.h"
 #include "TfrmPantone.h"
+#include "TfrmPreview.h"
+#include "TfrmPrint.h"
+#include "TColorHistory.h"
+#include "TFavoritesList.h"
 #include "TfrmScreenPicker.h"
 #include "TfrmPicScheme.h"
 
@@ -34,6 +38,7 @@ void TStudioTools::attach(const QHash<QString, QToolButton*>& buttons)
     take(m_mixerButton, "tbColorMixer", &TStudioTools::mixerButtonClicked);
     take(m_analyzerButton, "tbAnalyzer", &TStudioTools::analyzerButtonClicked);
     take(m_pictureButton, "tbPhotoScheme", &TStudioTools::pictureButtonClicked);
+    take(m_previewButton, "tbQuickPreview", &TStudioTools::previewButtonClicked);
 }
 
 TfrmMixer* TStudioTools::mixer()
@@ -65,6 +70,56 @@ TfrmPantone* TStudioTools::pantone()
     if (!m_pantone)
         m_pantone = new TfrmPantone(m_session, m_views, m_settings, GuideFolders(), UserGuideFolder(), m_owner);
     return m_pantone;
+}
+
+TfrmPreview* TStudioTools::preview()
+{
+    if (!m_preview) {
+        m_preview = new TfrmPreview(m_session, m_views, m_settings, m_owner);
+        connect(m_preview, &TfrmPreview::closed, this, [this] {
+            if (m_previewButton)
+                m_previewButton->setChecked(false);
+        });
+    }
+    return m_preview;
+}
+
+void TStudioTools::previewButtonClicked(bool down)
+{
+    if (!down) {
+        if (m_preview)
+            m_preview->hide();
+        return;
+    }
+    preview()->show();
+    m_preview->raise();
+}
+
+void TStudioTools::showPreview()
+{
+    if (m_previewButton)
+        m_previewButton->setChecked(true);
+    previewButtonClicked(true);
+}
+
+ExportGroups TStudioTools::colorGroups()
+{
+    ExportGroups groups;
+    for (const TFavColor& f : m_session.favorites().entries())
+        groups.favorites.append(ExportFavorite{f.Color, f.Name});
+    const TWheelColors& wheel = m_session.WheelColors();
+    groups.wheel = QList<TColor>(wheel.begin(), wheel.begin() + 12);
+    groups.mixer = mixerColors();
+    groups.history = m_session.history().entries();
+    return groups;
+}
+
+TfrmPrint* TStudioTools::showPrint()
+{
+    m_print = new TfrmPrint([this] { return colorGroups(); }, m_owner);
+    m_print->setAttribute(Qt::WA_DeleteOnClose);
+    m_print->show();
+    return m_print;
 }
 
 void TStudioTools::showPantone()
@@ -119,7 +174,7 @@ void TStudioTools::startPicking()
 
 void TStudioTools::hideForPicking()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_picture, m_owner})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_analyzer, m_mixer, m_pantone, m_picture, m_preview, m_owner})
         if (w)
             w->hide();
 }
@@ -133,6 +188,8 @@ void TStudioTools::showAfterPicking()
         mixer()->show();
     if (m_pictureButton && m_pictureButton->isChecked())
         picture()->show();
+    if (m_previewButton && m_previewButton->isChecked())
+        preview()->show();
     m_owner->show();
 }
 
@@ -213,6 +270,8 @@ QList<TColor> TStudioTools::mixerColors()
 
 QList<QPair<SettingKey, QString>> TStudioTools::closingSettings()
 {
-    return analyzer()->closingSettings() + mixer()->closingSettings() + pantone()->closingSettings()
-           + picture()->closingSettings();
+    return preview()->closingSettings() + analyzer()->closingSettings() + mixer()->closingSettings()
+           + pantone()->closingSettings() + picture()->closingSettings();
 }
+
+TfrmPrint* TStudioTools::printWindow() const { return m_print; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportGroups.h"
 #include "SettingsStore.h"
 #include "TColor.h"
 
@@ -17,6 +18,8 @@ class TfrmAnalyzer;
 class TfrmMixer;
 class TfrmPantone;
 class TfrmPicScheme;
+class TfrmPreview;
+class TfrmPrint;
 class TfrmScreenPicker;
 
 // The tool windows of the main window (colour mixer, scheme analyzer, guide
@@ -50,6 +53,16 @@ public:
     void showAnalyzer();
     // Pantone Lookup: shows the guide lookup.
     void showPantone();
+    // tbQuickPreview (down: show the web page preview; up: hide it), and
+    // QuickPreview (Ctrl+P), which shows it and presses the button.
+    void previewButtonClicked(bool down);
+    void showPreview();
+    // Print...: a new print window each time, shown modeless, destroyed when
+    // it closes; the latest one while it lives.
+    TfrmPrint* showPrint();
+    TfrmPrint* printWindow() const;
+    // The four colour groups of the export and the print window, in order.
+    ExportGroups colorGroups();
 
     // Screen Color Picker (F3): hides the tool windows and the main window,
     // waits for the screen to repaint without them (150 ms), freezes the
@@ -73,6 +86,7 @@ public:
     TfrmAnalyzer* analyzer();
     TfrmPantone* pantone();
     TfrmPicScheme* picture();
+    TfrmPreview* preview();
 
 private:
     TStudioSession& m_session;
@@ -86,6 +100,9 @@ private:
     QPointer<TfrmMixer> m_mixer;
     QPointer<TfrmAnalyzer> m_analyzer;
     QPointer<TfrmPantone> m_pantone;
+    QPointer<QToolButton> m_previewButton;
+    QPointer<TfrmPreview> m_preview;
+    QPointer<TfrmPrint> m_print;
     QPointer<TfrmScreenPicker> m_picker;
     bool m_picking = false;
 
