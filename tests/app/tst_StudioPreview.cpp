@@ -15,6 +15,8 @@
 
 #include "TestRegistry.h"
 
+#include <memory>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -94,8 +96,10 @@ private:
             return info.rect.bottomRight() - QPoint(5, 5);
         return PreviewPage::HitBox(info).center();
     }
+    // Enters, moves over and drops `mime` (which it then deletes) on `target`.
     static void drop(QWidget* target, QMimeData* mime, QPoint pos)
     {
+        const std::unique_ptr<QMimeData> owned(mime);
         QDragEnterEvent enter(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
         QDragMoveEvent move(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
@@ -196,7 +200,6 @@ void tst_StudioPreview::dropOnEveryPart()
     auto* text = new QMimeData;
     text->setText(QStringLiteral("#0A0B0C"));
     drop(preview->page(), text, centre(Part::tMainBG));
-    delete text;
     QCOMPARE(w->document().previewColors()[8], MakeColor(10, 11, 12));
 }
 
