@@ -155,7 +155,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tintvale Studio"));
     QApplication::setOrganizationName(QStringLiteral("Tintvale"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tintvale.Studio"));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(AppIcon::Render(64))));
 
     QStringList args = app.arguments().mid(1);
     TfrmStudioMain::Options options;
@@ -207,6 +206,10 @@ int main(int argc, char* argv[])
                          static_cast<long long>(startClock.elapsed()), rssKb);
         });
     }
+    // The icon is drawn once the window shows, off the way to its first paint.
+    QObject::connect(&window, &TfrmStudioMain::firstPainted, &app, [] {
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(AppIcon::Render(64))));
+    }, Qt::QueuedConnection);
     window.show();
     if (!fileArgument.isEmpty())
         window.openSchemeFile(fileArgument); // reports a missing or bad file itself
