@@ -13,6 +13,7 @@
 #include "TfrmStudioMain.h"
 #include "paint/ColorMime.h"
 
+#include "StudioTestWindow.h"
 #include "TestRegistry.h"
 
 #include <memory>
@@ -77,12 +78,8 @@ private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("tvstudio.ini")); }
     std::unique_ptr<TfrmStudioMain> makeWindow()
     {
-        TfrmStudioMain::Options o;
-        o.settingsPath = iniPath();
-        auto w = std::make_unique<TfrmStudioMain>(o);
-        w->setQuestionHook([](const QString&) { return int(QMessageBox::No); });
+        auto w = StudioTest::MakeWindow(iniPath());
         w->setInformHook([this](const QString& t) { m_informed << t; });
-        w->show();
         return w;
     }
     template <class T = QWidget> T* child(QObject* w, const char* name) { return w->findChild<T*>(QLatin1String(name)); }
@@ -96,16 +93,11 @@ private:
             return info.rect.bottomRight() - QPoint(5, 5);
         return PreviewPage::HitBox(info).center();
     }
-    // Enters, moves over and drops `mime` (which it then deletes) on `target`.
+    // Drops `mime` on `target` and deletes it.
     static void drop(QWidget* target, QMimeData* mime, QPoint pos)
     {
         const std::unique_ptr<QMimeData> owned(mime);
-        QDragEnterEvent enter(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        QDragMoveEvent move(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
-        QDropEvent event(QPointF(pos), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
+        StudioTest::Drop(target, mime, pos);
     }
     TfrmPrint* openPrint(TfrmStudioMain* w)
     {

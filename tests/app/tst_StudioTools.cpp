@@ -14,6 +14,7 @@
 #include "paint/ColorMime.h"
 #include "../tools/PictureSamples.h"
 
+#include "StudioTestWindow.h"
 #include "TestRegistry.h"
 
 #include <QAbstractItemModel>
@@ -61,31 +62,13 @@ private slots:
 
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("tvstudio.ini")); }
-    std::unique_ptr<TfrmStudioMain> makeWindow()
-    {
-        TfrmStudioMain::Options o;
-        o.settingsPath = iniPath();
-        auto w = std::make_unique<TfrmStudioMain>(o);
-        w->setQuestionHook([](const QString&) { return int(QMessageBox::No); });
-        w->show();
-        return w;
-    }
+    std::unique_ptr<TfrmStudioMain> makeWindow() { return StudioTest::MakeWindow(iniPath()); }
     template <class T = QWidget> T* child(QObject* w, const char* name)
     {
         return w->findChild<T*>(QLatin1String(name));
     }
     QAction* action(TfrmStudioMain* w, const char* name) { return child<QAction>(w, name); }
-    // Enters, moves over and drops `mime` on `target` at `pos`, as a drag
-    // from another widget would.
-    static void drop(QWidget* target, QMimeData* mime, QPoint pos)
-    {
-        QDragEnterEvent enter(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        QDragMoveEvent move(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
-        QDropEvent event(QPointF(pos), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
-    }
+    static void drop(QWidget* target, QMimeData* mime, QPoint pos) { StudioTest::Drop(target, mime, pos); }
     static QPoint swatchCentre(int i) { return Tools::MixSwatchOrigin(i, 348) + QPoint(12, 12); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };

@@ -5,6 +5,7 @@
 
 #include <QDataStream>
 #include <QDrag>
+#include <QDropEvent>
 #include <QPixmap>
 #include <QIODevice>
 
@@ -94,6 +95,14 @@ void ExecDrag(QObject* source, QMimeData* data, TColor color, Qt::DropActions ac
     pix.fill(ToQColor(color));
     drag->setPixmap(pix);
     drag->exec(actions, Qt::CopyAction);
+}
+
+void AcceptColorDrag(QDropEvent* event, bool here)
+{
+    if (here && ColorOf(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 QString SourceOf(const QMimeData* mime) { return decode(mime).source; }

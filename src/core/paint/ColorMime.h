@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QDropEvent;
 class QObject;
 
 // Drag and drop of one colour. Our own format carries the colour and, for a
@@ -25,6 +26,11 @@ std::optional<TColor> ColorOf(const QMimeData* mime);
 // Our own fields; empty / -1 for drags from other programs.
 QString SourceOf(const QMimeData* mime);
 int RowOf(const QMimeData* mime);
+
+// A drop target's drag-enter and drag-move: accepted when the drag carries
+// a colour (and `here` holds, e.g. the pointer is over a part that takes
+// one), ignored otherwise.
+void AcceptColorDrag(QDropEvent* event, bool here = true);
 
 // Runs the drag of one colour from `source` (QDrag::exec with a small swatch
 // as its picture) and returns when it ends. Tests replace the drag loop with

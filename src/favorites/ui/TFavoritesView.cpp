@@ -493,10 +493,7 @@ bool TFavoritesView::dragIsFromList(const QDropEvent* event) const
 
 void TFavoritesView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event);
 }
 
 void TFavoritesView::dragMoveEvent(QDragMoveEvent* event)

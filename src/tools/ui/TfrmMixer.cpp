@@ -67,18 +67,12 @@ void TMixEndSwatch::paintEvent(QPaintEvent*)
 
 void TMixEndSwatch::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event);
 }
 
 void TMixEndSwatch::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event);
 }
 
 void TMixEndSwatch::dropEvent(QDropEvent* event)

@@ -62,18 +62,12 @@ void TPreviewPageView::mouseReleaseEvent(QMouseEvent* event) { emit mouseRelease
 
 void TPreviewPageView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event);
 }
 
 void TPreviewPageView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()) && PreviewPage::PartAt(event->position().toPoint()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event, PreviewPage::PartAt(event->position().toPoint()).has_value());
 }
 
 void TPreviewPageView::dropEvent(QDropEvent* event)

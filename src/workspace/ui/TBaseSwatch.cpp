@@ -90,18 +90,12 @@ void TBaseSwatch::mouseReleaseEvent(QMouseEvent*)
 
 void TBaseSwatch::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event);
 }
 
 void TBaseSwatch::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (ColorMime::ColorOf(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    ColorMime::AcceptColorDrag(event);
 }
 
 // A favourite dragged here becomes the base colour; any other drag commits
